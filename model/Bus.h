@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/Element.h"
+
+#include <string>
+
+// One bus bar. Bus types: 0 load (PQ), 2 generator (PV), 3 slack (swing).
+class CBus : public CElement {
+public:
+    static constexpr int kLoad = 0;
+    static constexpr int kGenerator = 2;
+    static constexpr int kSlack = 3;
+    static constexpr int kBarLength = 70;
+    static constexpr int kBarWidth = 10;
+
+    CBus() = default;
+    // Placing constructor: (x, y) is the lower right corner of the bar.
+    CBus(int x, int y, int horizontal, int number);
+
+    int m_horizontal = 1;
+    int m_number = 0;
+    std::string m_name;
+    int m_area = 0;
+    double m_voltage = 1.0; // p.u.: set point of slack and PV buses, last solution of PQ buses
+    double m_angle = 0.0;   // degrees
+    double m_genP = 0.0;    // MW
+    double m_genQ = 0.0;    // MVAr
+    double m_loadP = 0.0;   // MW
+    double m_loadQ = 0.0;   // MVAr
+    double m_qMax = 100.0;  // MVAr, PV buses only
+    double m_qMin = -100.0; // MVAr, PV buses only
+    int m_type = kLoad;
+
+    // Results, never saved.
+    double m_pfVoltage = 0, m_pfAngle = 0, m_pfP = 0, m_pfQ = 0;
+    int m_pfValid = 0;
+    double m_seVoltage = 0, m_seAngle = 0;
+    int m_seValid = 0;
+    double m_scVoltage = 0, m_scAngle = 0, m_scCurrent = 0, m_scCurrentAngle = 0;
+
+    // Recomputes the standard bar from a new lower right corner (undoes any resize).
+    void MoveTo(int x, int y);
+    // The layout dialog's resize: height and width change about the bar's centre.
+    void Resize(int height, int width);
+
+    // Stores a power flow result and writes the solved state back into the input data,
+    // so the next case starts from it.
+    void SetPowerFlowResult(double voltage, double angle, double p, double q, int valid);
+    void SetEstimate(double voltage, double angle, int valid);
+    void SetShortCircuitResult(double current, double currentAngle, double voltage,
+                               double voltageAngle);
+    // Clears the electrical data to a flat, unloaded bus with limits of +-1.0.
+    void ResetData();
+    // Forgets every result (after reading from a file).
+    void ClearResults();
+};

@@ -1,0 +1,6 @@
+#include "model/Capacitance.h"
+
+CCapacitance::CCapacitance(int x, int y, int orientation, int bus)
+    : m_bus(bus), m_orientation(orientation) {
+    SetRect(SymbolRect(x, y, orientation, kSymbolLength, kSymbolHalfWidth));
+}

@@ -1,0 +1,95 @@
+#include "model/Line.h"
+
+#include "model/SkemtorApp.h"
+
+#include <algorithm>
+
+CLine::CLine(const CPointL* points, int pointCount, int bus1, int bus1Horizontal, int bus2,
+             int bus2Horizontal, const CSkemtorApp& settings)
+    : m_r(settings.m_defaultR), m_x(settings.m_defaultX), m_g(settings.m_defaultG),
+      m_b(settings.m_defaultB), m_tap(settings.m_defaultTap), m_bus1(bus1),
+      m_bus2(bus2), m_bus1Horizontal(bus1Horizontal), m_bus2Horizontal(bus2Horizontal),
+      m_pointCount(std::clamp(pointCount, 0, kMaxPoints)), m_mvaLimit(settings.m_defaultMvaLimit) {
+    std::copy(points, points + m_pointCount, m_points.begin());
+}
+
+namespace {
+bool strictlyBetween(int v, int a, int b) {
+    return std::min(a, b) < v && v < std::max(a, b);
+}
+} // namespace
+
+bool CLine::HitTest(int x, int y) const {
+    // 64-bit differences: coordinates read from a file may be anything.
+    using Wide = long long;
+    const int count = std::min(m_pointCount, kMaxPoints);
+    for (int i = 1; i < count; ++i) {
+        const CPointL& a = m_points[static_cast<std::size_t>(i - 1)];
+        const CPointL& b = m_points[static_cast<std::size_t>(i)];
+        const Wide dx = Wide{x} - a.x;
+        const Wide dy = Wide{y} - a.y;
+        if (a.x == b.x) {
+            if (dx >= -4 && dx <= 4 && strictlyBetween(y, a.y, b.y)) return true;
+        } else if (a.y == b.y) {
+            if (dy >= -4 && dy <= 4 && strictlyBetween(x, a.x, b.x)) return true;
+        } else if (dx != 0 && dy != 0) {
+            // Integer quotients truncate toward zero, so this is a coarse slope match.
+            const Wide segmentSlope = (Wide{b.y} - a.y) / (Wide{b.x} - a.x);
+            const Wide cursorSlope = dy / dx;
+            if (segmentSlope == cursorSlope && strictlyBetween(x, a.x, b.x) &&
+                strictlyBetween(y, a.y, b.y))
+                return true;
+        }
+    }
+    return false;
+}
+
+void CLine::SetArea(int area1, int area2) {
+    if (area1 == area2) {
+        m_area = area1;
+        m_tieLine = 0;
+    } else {
+        m_area = kTieLineArea;
+        m_tieLine = 1;
+    }
+}
+
+void CLine::SetFlowResult(double p, double q, int end) {
+    if (end == 1) {
+        m_flowP1 = p;
+        m_flowQ1 = q;
+        m_flowValid1 = 1;
+    } else if (end == 2) {
+        m_flowP2 = p;
+        m_flowQ2 = q;
+        m_flowValid2 = 1;
+    } else if (end == 0) {
+        m_flowValid1 = m_flowValid2 = 0;
+    }
+}
+
+void CLine::MarkResultSeen(int end) {
+    if (end == 1) m_resultSeen1 = 1;
+    if (end == 2) m_resultSeen2 = 1;
+}
+
+int CLine::IsResultSeen(int end) const {
+    return end == 1 ? m_resultSeen1 : end == 2 ? m_resultSeen2 : 0;
+}
+
+void CLine::SetShortCircuitResult(double current, double angle, int end) {
+    m_scCurrent = current;
+    m_scCurrentAngle = angle;
+    if (end == 1) m_scValid1 = 1;
+    if (end == 2) m_scValid2 = 1;
+}
+
+void CLine::ClearResults() {
+    m_observable = 1;
+    m_withinLimit = 1;
+    m_flowP1 = m_flowQ1 = m_flowP2 = m_flowQ2 = 0.0;
+    m_flowValid1 = m_flowValid2 = 0;
+    m_resultSeen1 = m_resultSeen2 = 0;
+    m_scCurrent = m_scCurrentAngle = 0.0;
+    m_scValid1 = m_scValid2 = 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/Element.h"
+
+// Real and reactive net injection meter at a bus. Values and deviations in p.u.
+class CPowerInjection : public CElement {
+public:
+    CPowerInjection() = default;
+    CPowerInjection(int x, int y, int orientation, int bus, double p, double q, double sd);
+
+    double m_p = 0, m_pSd = 0, m_q = 0, m_qSd = 0;
+    int m_bus = 0;
+    int m_pEnabled = 1;
+    int m_qEnabled = 1;
+    int m_orientation = 0;
+
+    // Estimator results per part, never saved; as for the flow meter.
+    double m_pMeasured = 0, m_pEstimated = 0, m_qMeasured = 0, m_qEstimated = 0;
+    double m_pResidual = 0, m_qResidual = 0;
+    double m_pClass = 0, m_qClass = 0;
+    int m_pValid = 0, m_qValid = 0;
+    int m_pPosition = 1, m_qPosition = 1;
+
+    int GetBus() const { return m_bus; }
+    void SetValues(double p, double q) {
+        m_p = p;
+        m_q = q;
+    }
+    void SetRealEstimate(double measured, double estimated, int valid);
+    void SetReactiveEstimate(double measured, double estimated, int valid);
+    // `position` is 0-based; it is stored 1-based.
+    void SetRealResidual(double residual, double residualClass, int valid, int position);
+    void SetReactiveResidual(double residual, double residualClass, int valid, int position);
+    void ClearResults();
+};

@@ -1,0 +1,5 @@
+#include "model/Short.h"
+
+CShort::CShort(int x, int y, int orientation, int bus) : m_bus(bus), m_orientation(orientation) {
+    SetRect(SymbolRect(x, y, orientation, kSymbolLength, kSymbolHalfWidth));
+}
