@@ -35,21 +35,9 @@ public:
     virtual std::optional<std::string> AskCaseName(const std::string& initial) = 0;
     // The system losses dialog.
     virtual void ShowLosses(const Losses& losses) = 0;
-    // Wait cursor while the engine runs; see CWaitCursor for the scoped form.
+    // Wait cursor while the engine runs; CWaitCursor is the scoped form.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
     // Every view redraws from the document and the application state.
     virtual void RedrawAllViews() = 0;
-};
-
-// Shows the wait cursor for the lifetime of the object.
-class CWaitCursor {
-public:
-    explicit CWaitCursor(CUserInterface& ui) : m_ui(ui) { m_ui.BeginWaitCursor(); }
-    ~CWaitCursor() { m_ui.EndWaitCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-private:
-    CUserInterface& m_ui;
 };
