@@ -26,15 +26,15 @@ struct LineData {
 
 // A small textbook system: one slack, one voltage-controlled generator, three loads.
 constexpr BusData kBuses[] = {
-    {"NORTH", CBus::kSlack, 1.06, 0, 0, 0, 0},      {"SOUTH", CBus::kGenerator, 1.045, 20, 10, 40, 30},
-    {"LAKE", CBus::kLoad, 1.0, 45, 15, 0, 0},       {"MAIN", CBus::kLoad, 1.0, 40, 5, 0, 0},
+    {"NORTH", CBus::kSlack, 1.06, 0, 0, 0, 0}, {"SOUTH", CBus::kGenerator, 1.045, 20, 10, 40, 30},
+    {"LAKE", CBus::kLoad, 1.0, 45, 15, 0, 0},  {"MAIN", CBus::kLoad, 1.0, 40, 5, 0, 0},
     {"ELM", CBus::kLoad, 1.0, 60, 10, 0, 0},
 };
 
 constexpr LineData kLines[] = {
-    {1, 2, 0.02, 0.06, 0.060, 1.0, 0, 100},  {1, 3, 0.08, 0.24, 0.050, 1.0, 0, 100},
-    {2, 3, 0.06, 0.18, 0.040, 1.0, 0, 100},  {2, 4, 0.06, 0.18, 0.040, 1.0, 0, 100},
-    {2, 5, 0.04, 0.12, 0.030, 1.0, 0, 100},  {3, 4, 0.01, 0.03, 0.020, 1.0, 0, 100},
+    {1, 2, 0.02, 0.06, 0.060, 1.0, 0, 100}, {1, 3, 0.08, 0.24, 0.050, 1.0, 0, 100},
+    {2, 3, 0.06, 0.18, 0.040, 1.0, 0, 100}, {2, 4, 0.06, 0.18, 0.040, 1.0, 0, 100},
+    {2, 5, 0.04, 0.12, 0.030, 1.0, 0, 100}, {3, 4, 0.01, 0.03, 0.020, 1.0, 0, 100},
     {4, 5, 0.08, 0.24, 0.050, 1.0, 0, 100},
 };
 
@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     for (const LineData& data : kLines) {
         const CBus* from = doc.FindBus(data.from);
         const CBus* to = doc.FindBus(data.to);
-        const CPointL points[2] = {{from->m_xMin + 10, from->m_yMin}, {to->m_xMin + 20, to->m_yMin}};
+        const CPointL points[2] = {{from->m_xMin + 10, from->m_yMin},
+                                   {to->m_xMin + 20, to->m_yMin}};
         auto line = std::make_unique<CLine>(points, 2, data.from, 1, data.to, 1, app);
         line->m_r = data.r;
         line->m_x = data.x;

@@ -38,15 +38,15 @@ void writeBus(std::FILE* f, const CBus& bus, double shunt) {
                      "%4d %-12.12s %2d000 %2d %6.4f%7.2f%9.2f%10.2f%8.2f%8.2f     0.0 %6.4f"
                      "     0.0     0.0     0.0%8.4f 0000 0000\n",
                      bus.m_number, bus.m_name.c_str(), bus.m_area, bus.m_type, bus.m_voltage,
-                     bus.m_angle, bus.m_loadP, bus.m_loadQ, bus.m_genP, bus.m_genQ,
-                     bus.m_voltage, shunt);
+                     bus.m_angle, bus.m_loadP, bus.m_loadQ, bus.m_genP, bus.m_genQ, bus.m_voltage,
+                     shunt);
     } else if (bus.m_type == CBus::kGenerator) {
         std::fprintf(f,
                      "%4d %-12.12s %2d000 %2d %6.4f%7.2f%9.2f%10.2f%8.2f%8.2f     0.0 %6.4f"
                      "%8.2f%8.2f     0.0%8.4f 0000 0000\n",
                      bus.m_number, bus.m_name.c_str(), bus.m_area, bus.m_type, bus.m_voltage,
-                     bus.m_angle, bus.m_loadP, bus.m_loadQ, bus.m_genP, bus.m_genQ,
-                     bus.m_voltage, bus.m_qMax, bus.m_qMin, shunt);
+                     bus.m_angle, bus.m_loadP, bus.m_loadQ, bus.m_genP, bus.m_genQ, bus.m_voltage,
+                     bus.m_qMax, bus.m_qMin, shunt);
     }
     // Any other type is not a bus the engine knows: it is left out.
 }
@@ -83,7 +83,8 @@ bool CCaseFileWriter::WriteCaseFile(CSkemtorDoc& doc, const CSkemtorApp& app,
     return finish(std::move(file));
 }
 
-bool CCaseFileWriter::WritePowerFlowParameters(const CSkemtorApp& app, const std::string& fileName) {
+bool CCaseFileWriter::WritePowerFlowParameters(const CSkemtorApp& app,
+                                               const std::string& fileName) {
     File file(std::fopen(fileName.c_str(), "w"));
     if (!file) return false;
     std::fprintf(file.get(), "   %d  %e %e  %d\n", app.m_pfMaxIterations, app.m_pfMaxPMismatch,

@@ -7,8 +7,8 @@
 CLine::CLine(const CPointL* points, int pointCount, int bus1, int bus1Horizontal, int bus2,
              int bus2Horizontal, const CSkemtorApp& settings)
     : m_r(settings.m_defaultR), m_x(settings.m_defaultX), m_g(settings.m_defaultG),
-      m_b(settings.m_defaultB), m_tap(settings.m_defaultTap), m_bus1(bus1),
-      m_bus2(bus2), m_bus1Horizontal(bus1Horizontal), m_bus2Horizontal(bus2Horizontal),
+      m_b(settings.m_defaultB), m_tap(settings.m_defaultTap), m_bus1(bus1), m_bus2(bus2),
+      m_bus1Horizontal(bus1Horizontal), m_bus2Horizontal(bus2Horizontal),
       m_pointCount(std::clamp(pointCount, 0, kMaxPoints)), m_mvaLimit(settings.m_defaultMvaLimit) {
     std::copy(points, points + m_pointCount, m_points.begin());
 }

@@ -18,7 +18,8 @@ void CPowerInjection::SetReactiveEstimate(double measured, double estimated, int
     m_qValid = valid;
 }
 
-void CPowerInjection::SetRealResidual(double residual, double residualClass, int valid, int position) {
+void CPowerInjection::SetRealResidual(double residual, double residualClass, int valid,
+                                      int position) {
     m_pResidual = residual;
     m_pClass = residualClass;
     m_pValid = valid;
@@ -26,7 +27,7 @@ void CPowerInjection::SetRealResidual(double residual, double residualClass, int
 }
 
 void CPowerInjection::SetReactiveResidual(double residual, double residualClass, int valid,
-                                     int position) {
+                                          int position) {
     m_qResidual = residual;
     m_qClass = residualClass;
     m_qValid = valid;

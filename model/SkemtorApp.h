@@ -82,8 +82,8 @@ public:
     int m_seDisplay = 1; // 0 measurement estimates, 1 voltage estimates, 2 normalized residuals
     int m_residualCount = 3;
     double m_residualThreshold = 1.96;
-    int m_noise = 0; // 0 none, 1 Gaussian
-    int m_maxIterations = 20;  // state estimation and optimal power flow
+    int m_noise = 0;            // 0 none, 1 Gaussian
+    int m_maxIterations = 20;   // state estimation and optimal power flow
     double m_tolerance = 0.001; // state estimation; cost tolerance of optimal power flow
     double m_defaultR = 0.0;
     double m_defaultX = 0.0;

@@ -24,20 +24,26 @@ public:
     CSkemtorDoc(const CSkemtorDoc&) = delete;
     CSkemtorDoc& operator=(const CSkemtorDoc&) = delete;
 
-#define TARVEX_DOC_ARRAY(Name, Type, member)                                                     \
-    int Add##Name(std::unique_ptr<Type> element) {                                             \
-        member.Add(std::move(element));                                                        \
-        SetModifiedFlag(true);                                                                 \
-        return 1;                                                                              \
-    }                                                                                          \
-    int Remove##Name(int index) {                                                              \
-        const int removed = member.Remove(index);                                              \
-        if (removed) SetModifiedFlag(true);                                                    \
-        return removed;                                                                        \
-    }                                                                                          \
-    Type* Get##Name(int index) const { return member.Get(index); }                             \
-    int Get##Name##Count() const { return member.Count(); }                                    \
-    const CElementArray<Type>& Name##Array() const { return member; }
+#define TARVEX_DOC_ARRAY(Name, Type, member)                                                       \
+    int Add##Name(std::unique_ptr<Type> element) {                                                 \
+        member.Add(std::move(element));                                                            \
+        SetModifiedFlag(true);                                                                     \
+        return 1;                                                                                  \
+    }                                                                                              \
+    int Remove##Name(int index) {                                                                  \
+        const int removed = member.Remove(index);                                                  \
+        if (removed) SetModifiedFlag(true);                                                        \
+        return removed;                                                                            \
+    }                                                                                              \
+    Type* Get##Name(int index) const {                                                             \
+        return member.Get(index);                                                                  \
+    }                                                                                              \
+    int Get##Name##Count() const {                                                                 \
+        return member.Count();                                                                     \
+    }                                                                                              \
+    const CElementArray<Type>& Name##Array() const {                                               \
+        return member;                                                                             \
+    }
 
     TARVEX_DOC_ARRAY(Bus, CBus, m_buses)
     TARVEX_DOC_ARRAY(Line, CLine, m_lines)
@@ -62,6 +68,12 @@ public:
     int GetPowerInjectionRealCount() const;
     int GetPowerInjectionReactiveCount() const;
 
+    // A newly placed bus is numbered one past the current count, whatever numbers the
+    // existing buses carry after edits or deletions.
+    int NextBusNumber() const {
+        return GetBusCount() + 1;
+    }
+
     // First bus with this number, or null.
     CBus* FindBus(int number) const;
 
@@ -70,8 +82,12 @@ public:
     std::array<CPointL, kMaxNewLinePoints> m_newLinePoints{};
     int m_newLinePointCount = 0;
 
-    void SetModifiedFlag(bool modified) { m_modified = modified; }
-    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified) {
+        m_modified = modified;
+    }
+    bool IsModified() const {
+        return m_modified;
+    }
 
 private:
     CElementArray<CBus> m_buses;
