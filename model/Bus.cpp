@@ -1,5 +1,7 @@
 #include "model/Bus.h"
 
+#include "model/Archive.h"
+
 CBus::CBus(int x, int y, int horizontal, int number) : m_horizontal(horizontal), m_number(number) {
     MoveTo(x, y);
 }
@@ -63,4 +65,11 @@ void CBus::ClearResults() {
     m_seVoltage = m_seAngle = 0.0;
     m_seValid = 0;
     m_scVoltage = m_scAngle = m_scCurrent = m_scCurrentAngle = 0.0;
+}
+
+void CBus::Serialize(CArchive& ar) {
+    SerializeRect(ar);
+    ar.Fields(m_horizontal, m_number, m_name, m_voltage, m_angle, m_genP, m_genQ, m_loadP, m_loadQ,
+              m_qMax, m_qMin, m_type, m_area);
+    if (ar.IsLoading()) ClearResults();
 }

@@ -4,9 +4,13 @@
 
 #include <string>
 
+class CArchive;
+
 // One bus bar. Bus types: 0 load (PQ), 2 generator (PV), 3 slack (swing).
 class CBus : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CBus";
     static constexpr int kLoad = 0;
     static constexpr int kGenerator = 2;
     static constexpr int kSlack = 3;
@@ -53,4 +57,8 @@ public:
     void ResetData();
     // Forgets every result (after reading from a file).
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

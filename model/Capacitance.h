@@ -2,9 +2,13 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // A shunt susceptance at a bus (negative for a reactor).
 class CCapacitance : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CCapacitance";
     CCapacitance() = default;
     CCapacitance(int x, int y, int orientation, int bus);
 
@@ -14,4 +18,8 @@ public:
 
     int GetBus() const { return m_bus; }
     double GetSusceptance() const { return m_susceptance; }
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

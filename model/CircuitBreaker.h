@@ -2,10 +2,14 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // A switch between two buses. An open breaker takes every branch between its two buses
 // (in either order) out of the analyses.
 class CCircuitBreaker : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CCircuitBreaker";
     CCircuitBreaker() = default;
     CCircuitBreaker(int x, int y, int bus1, int bus2);
 
@@ -19,4 +23,8 @@ public:
     bool Matches(int busA, int busB) const {
         return (m_bus1 == busA && m_bus2 == busB) || (m_bus1 == busB && m_bus2 == busA);
     }
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

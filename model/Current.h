@@ -2,9 +2,13 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // Current magnitude meter on a branch, measured at m_bus1. Value and deviation in p.u.
 class CCurrent : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CCurrent";
     CCurrent() = default;
     CCurrent(int x, int y, int bus1, int bus2, double value, double sd);
 
@@ -22,4 +26,8 @@ public:
     // `position` is 0-based; it is stored 1-based.
     void SetResidualResult(double residual, double residualClass, int valid, int position);
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

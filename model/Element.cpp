@@ -1,5 +1,7 @@
 #include "model/Element.h"
 
+#include "model/Archive.h"
+
 void CElement::SetRect(const CRectL& rect) {
     m_xMin = rect.m_xMin;
     m_yMax = rect.m_yMax;
@@ -18,4 +20,9 @@ CRectL CElement::SymbolRect(int x, int y, int orientation, int length, int halfW
     default: // 0
         return {x - length, y + halfWidth, x, y - halfWidth};
     }
+}
+
+void CElement::SerializeRect(CArchive& ar) {
+    ar.Fields(m_yMax, m_xMin, m_yMin, m_xMax);
+    if (ar.IsLoading()) m_selected = 0;
 }

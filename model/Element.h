@@ -2,6 +2,8 @@
 
 #include "model/Rect.h"
 
+class CArchive;
+
 // What every diagram element except the branch has: its screen rectangle and the
 // editor's selection flag. Elements are plain data; they refer to buses by number only.
 class CElement {
@@ -17,6 +19,8 @@ public:
     int IsSelected() const { return m_selected; }
     CRectL GetRect() const { return {m_xMin, m_yMax, m_xMax, m_yMin}; }
     void SetRect(const CRectL& rect);
+    // The rectangle as the document file holds it: top, left, bottom, right.
+    void SerializeRect(CArchive& ar);
 
     // Rectangle of a symbol placed at (x, y) beside a bus: it extends `length` along its
     // axis and `halfWidth` either side of it. Orientation 0 lies to the left of the

@@ -1,5 +1,7 @@
 #include "model/Generator.h"
 
+#include "model/Archive.h"
+
 CGenerator::CGenerator(int x, int y, int orientation, int bus)
     : m_bus(bus), m_orientation(orientation) {
     SetRect(SymbolRect(x, y, orientation, kGeneratorLength, kGeneratorHalfWidth));
@@ -15,4 +17,14 @@ void CGenerator::UpdateCost(double p) {
     } else if (p <= P[3]) {
         m_realPowerCost = C[2] + (C[3] - C[2]) / (P[3] - P[2]) * (p - P[2]);
     }
+}
+
+void CGenerator::Serialize(CArchive& ar) {
+    SerializeRect(ar);
+    // The file keeps the open-circuit time constants before the transient reactances.
+    ar.Fields(m_bus, m_orientation, m_damping, m_h, m_xd, m_xq, m_tdoPrime, m_tqoPrime, m_xdPrime,
+              m_xqPrime, m_model, m_efd1, m_efd2, m_ka, m_ke, m_kf, m_se1, m_se2, m_ta, m_te, m_tf,
+              m_vrMax, m_vrMin);
+    for (auto* curve : {&m_costP, &m_costPValue, &m_costQ, &m_costQValue})
+        for (double& value : *curve) ar.Exchange(value);
 }

@@ -4,11 +4,15 @@
 
 #include <array>
 
+class CArchive;
+
 // A machine at a bus: transient stability data (classical or two-axis model with a DC1
 // exciter) and piecewise-linear cost curves for the optimal power flow. Its steady-state
 // output is the bus's generation.
 class CGenerator : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CGenerator";
     static constexpr int kClassical = 1;
     static constexpr int kTwoAxis = 2;
 
@@ -49,4 +53,8 @@ public:
     // Evaluates the real-power cost curve at P (the first segment extends below P1;
     // above P4 the previous cost is kept).
     void UpdateCost(double p);
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

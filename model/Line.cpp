@@ -1,5 +1,6 @@
 #include "model/Line.h"
 
+#include "model/Archive.h"
 #include "model/SkemtorApp.h"
 
 #include <algorithm>
@@ -92,4 +93,22 @@ void CLine::ClearResults() {
     m_resultSeen1 = m_resultSeen2 = 0;
     m_scCurrent = m_scCurrentAngle = 0.0;
     m_scValid1 = m_scValid2 = 0;
+}
+
+void CLine::Serialize(CArchive& ar) {
+    // A branch keeps its polyline instead of a rectangle, after its other fields; the
+    // zero-sequence reactance comes before the resistance.
+    ar.Fields(m_r, m_x, m_g, m_b, m_tap, m_bus1, m_bus1Horizontal, m_bus2, m_bus2Horizontal,
+              m_pointCount, m_transformer, m_x0, m_r0, m_zeroSeqDisabled, m_mvaLimit, m_area,
+              m_tieLine, m_phaseShifter, m_phase);
+    if (m_pointCount < 0 || m_pointCount > kMaxPoints)
+        throw CArchiveException(CArchiveException::Cause::BadFormat, "bad branch point count");
+    for (int i = 0; i < m_pointCount; ++i) {
+        CPointL& point = m_points[static_cast<std::size_t>(i)];
+        ar.Fields(point.x, point.y);
+    }
+    if (ar.IsLoading()) {
+        m_selected = 0;
+        ClearResults();
+    }
 }

@@ -6,10 +6,14 @@
 
 class CSkemtorApp;
 
+class CArchive;
+
 // One branch: a line or a transformer, drawn as a polyline from a point on its first
 // bus to a point on its second. Bus order matters: flows are reported per end.
 class CLine {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CLine";
     static constexpr int kMaxPoints = 100;
     static constexpr int kTieLineArea = 99;
 
@@ -70,4 +74,8 @@ public:
     void SetShortCircuitResult(double current, double angle, int end);
     // Forgets every result (after reading from a file).
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

@@ -1,5 +1,7 @@
 #include "model/PowerFlow.h"
 
+#include "model/Archive.h"
+
 CPowerFlow::CPowerFlow(int x, int y, int bus1, int bus2, double p, double q, double sd)
     : m_p(p), m_pSd(sd), m_q(q), m_qSd(sd), m_bus1(bus1), m_bus2(bus2) {
     SetRect(SquareRect(x, y));
@@ -37,4 +39,10 @@ void CPowerFlow::ClearResults() {
     m_pResidual = m_qResidual = m_pClass = m_qClass = 0.0;
     m_pValid = m_qValid = 0;
     m_pPosition = m_qPosition = 1;
+}
+
+void CPowerFlow::Serialize(CArchive& ar) {
+    SerializeRect(ar);
+    ar.Fields(m_p, m_pSd, m_q, m_qSd, m_bus1, m_bus2, m_qEnabled, m_pEnabled);
+    if (ar.IsLoading()) ClearResults();
 }

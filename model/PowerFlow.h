@@ -2,10 +2,14 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // Real and reactive flow meter on a branch, measured at m_bus1 on the flow towards
 // m_bus2. Values and deviations in p.u.
 class CPowerFlow : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CPowerFlow";
     CPowerFlow() = default;
     CPowerFlow(int x, int y, int bus1, int bus2, double p, double q, double sd);
 
@@ -33,4 +37,8 @@ public:
     void SetRealResidual(double residual, double residualClass, int valid, int position);
     void SetReactiveResidual(double residual, double residualClass, int valid, int position);
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

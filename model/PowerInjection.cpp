@@ -1,5 +1,7 @@
 #include "model/PowerInjection.h"
 
+#include "model/Archive.h"
+
 CPowerInjection::CPowerInjection(int x, int y, int orientation, int bus, double p, double q,
                                  double sd)
     : m_p(p), m_pSd(sd), m_q(q), m_qSd(sd), m_bus(bus), m_orientation(orientation) {
@@ -39,4 +41,10 @@ void CPowerInjection::ClearResults() {
     m_pResidual = m_qResidual = m_pClass = m_qClass = 0.0;
     m_pValid = m_qValid = 0;
     m_pPosition = m_qPosition = 1;
+}
+
+void CPowerInjection::Serialize(CArchive& ar) {
+    SerializeRect(ar);
+    ar.Fields(m_p, m_pSd, m_q, m_qSd, m_bus, m_pEnabled, m_qEnabled, m_orientation);
+    if (ar.IsLoading()) ClearResults();
 }

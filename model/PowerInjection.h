@@ -2,9 +2,13 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // Real and reactive net injection meter at a bus. Values and deviations in p.u.
 class CPowerInjection : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CPowerInjection";
     CPowerInjection() = default;
     CPowerInjection(int x, int y, int orientation, int bus, double p, double q, double sd);
 
@@ -32,4 +36,8 @@ public:
     void SetRealResidual(double residual, double residualClass, int valid, int position);
     void SetReactiveResidual(double residual, double residualClass, int valid, int position);
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

@@ -15,6 +15,9 @@
 
 #include <array>
 
+class CArchive;
+class CSkemtorApp;
+
 // The drawn network: eleven ordered element arrays, in the order in which they are also
 // saved. Elements refer to buses by number; every lookup is a search of the bus array.
 // Add* takes ownership; Remove* destroys the element and shifts the rest down.
@@ -60,6 +63,12 @@ public:
 
     // Deletes every element of every array; run when a document is closed or re-read.
     void DeleteContents();
+
+    // The document file: the application's MVA base and case name, then the eleven
+    // arrays in their fixed order. Loading starts from an empty document and sets the
+    // MVA base and case name only once everything has been read; a damaged file throws
+    // CArchiveException, leaving the elements read so far for the caller to delete.
+    void Serialize(CArchive& ar, CSkemtorApp& app);
 
     // Meter counts for the measurement file: flow and injection meters with the real
     // or the reactive part in use.

@@ -1,5 +1,7 @@
 #include "model/Voltage.h"
 
+#include "model/Archive.h"
+
 CVoltage::CVoltage(int x, int y, int orientation, int bus, double value, double sd)
     : m_value(value), m_sd(sd), m_bus(bus), m_orientation(orientation) {
     SetRect(SymbolRect(x, y, orientation, kSymbolLength, kSymbolHalfWidth));
@@ -22,4 +24,10 @@ void CVoltage::ClearResults() {
     m_measured = m_estimated = m_residual = m_class = 0.0;
     m_valid = 0;
     m_position = 1;
+}
+
+void CVoltage::Serialize(CArchive& ar) {
+    SerializeRect(ar);
+    ar.Fields(m_value, m_sd, m_bus, m_orientation);
+    if (ar.IsLoading()) ClearResults();
 }

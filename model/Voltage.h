@@ -2,9 +2,13 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // Voltage magnitude meter at a bus. Value and deviation in p.u.
 class CVoltage : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CVoltage";
     CVoltage() = default;
     CVoltage(int x, int y, int orientation, int bus, double value, double sd);
 
@@ -23,4 +27,8 @@ public:
     // `position` is 0-based; it is stored 1-based.
     void SetResidualResult(double residual, double residualClass, int valid, int position);
     void ClearResults();
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };

@@ -2,9 +2,13 @@
 
 #include "model/Element.h"
 
+class CArchive;
+
 // Sequence impedances from a bus to ground for the short-circuit networks, p.u.
 class CZground : public CElement {
 public:
+    // Name of the class record in the document file.
+    static constexpr const char* kClassName = "CZground";
     CZground() = default;
     // Both enable flags start at 0; the dialog that opens on placing sets them.
     CZground(int x, int y, int orientation, int bus);
@@ -16,4 +20,8 @@ public:
     int m_zeroEnabled = 0;
 
     int GetBus() const { return m_bus; }
+
+    // The saved fields in document file order (writes when storing, reads when
+    // loading); loading also clears the selection and every result.
+    void Serialize(CArchive& ar);
 };
