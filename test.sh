@@ -25,7 +25,7 @@ echo "== tests"
 ctest --test-dir build --output-on-failure -j2
 
 echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer"
-configure build-asan -DTARVEX_SANITIZE=ON -DTARVEX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+configure build-asan -DTARVEX_SANITIZE=ON -DTARVEX_BENCH=OFF -DTARVEX_GUI=OFF -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j2

@@ -6,6 +6,7 @@ TARVEX_PACKAGES=(
     cmake ninja-build g++ make
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    qt6-base-dev qt6-svg-dev fonts-liberation2
 )
 
 tarvex_ensure_packages() {
