@@ -30,7 +30,6 @@ std::optional<std::string> CSafeFileWriter::Write(const fs::path& path, std::str
         target = fs::weakly_canonical(path, ec);
         if (ec) return "cannot follow the link " + path.string();
     }
-    if (fs::is_directory(target, ec)) return target.string() + " is a directory";
 
     const std::optional<fs::path> temporary = temporaryName(target);
     if (!temporary) return "cannot choose a temporary file name beside " + target.string();
