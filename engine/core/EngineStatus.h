@@ -1,0 +1,28 @@
+#pragma once
+
+// The error flag of one analysis together with the status code it will report. Every
+// phase of an entry point (read, build, solve, report) raises it on failure; the entry
+// point tests it after each phase and skips the later ones.
+namespace tarvex::engine {
+
+class EngineStatus {
+public:
+    void reset() {
+        m_failed = false;
+        m_code = 0;
+    }
+    // The first failure of a run wins; a later call keeps the code already reported.
+    void fail(int code) {
+        if (m_failed) return;
+        m_failed = true;
+        m_code = code;
+    }
+    bool failed() const { return m_failed; }
+    int code() const { return m_code; }
+
+private:
+    bool m_failed = false;
+    int m_code = 0;
+};
+
+} // namespace tarvex::engine
