@@ -32,3 +32,12 @@ void EngineFile::writeEmpty() {
 }
 
 } // namespace tarvex::engine
+
+namespace tarvex::engine {
+
+void EngineFile::writeRaw(const char* data, std::size_t size) {
+    if (!begin()) return;
+    std::fwrite(data, 1, size, m_file);
+}
+
+} // namespace tarvex::engine

@@ -2,6 +2,7 @@
 
 #include "engine/core/Record.h"
 
+#include <cstddef>
 #include <cstdio>
 
 // One result or log file of an engine run, kept to the engine's opening rule: opening
@@ -28,6 +29,8 @@ public:
     // Writes one record and its line feed.
     void write(const Record& record);
     void writeEmpty();
+    // Writes bytes as they are (for text that carries its own line feeds).
+    void writeRaw(const char* data, std::size_t size);
 
 private:
     bool begin();

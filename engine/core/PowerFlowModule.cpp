@@ -7,6 +7,8 @@ void PowerFlowModule::reset() {
     static const PowerFlowTables kEmpty{};
     static_cast<PowerFlowTables&>(*this) = kEmpty;
     status.reset();
+    BPSOLVER.clear();
+    BPPSOLVER.clear();
 }
 
 void PowerFlowModule::fail(int code) {

@@ -3,6 +3,7 @@
 #include "engine/core/EngineStatus.h"
 #include "engine/core/PowerFlowFiles.h"
 #include "engine/core/PowerFlowTables.h"
+#include "engine/core/sparse/SparseStorage.h"
 
 // Everything one power flow run works on: the network tables, the open result files
 // and the error flag with its status code. PFLINFLO keeps one instance for the life of
@@ -12,6 +13,9 @@ namespace tarvex::engine {
 struct PowerFlowModule : PowerFlowTables {
     PowerFlowFiles files;
     EngineStatus status;
+    // Working storage of the sparse solver, one per matrix: the factors of B' and B''
+    // are kept apart so that each is factored once and reused.
+    CSparseStorage<kMaxMatrixEntries, kMaxBuses> BPSOLVER, BPPSOLVER;
 
     // Clears every table, counter and the error flag (the files stay as they are).
     void reset();

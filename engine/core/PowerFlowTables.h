@@ -82,6 +82,37 @@ struct PowerFlowTables {
     int NZP = 0, NZPP = 0;
     Table<int, kMaxMatrixEntries> IROW{}, JCOL{}, IROW0{}, JCOL0{};
     Table<double, kMaxMatrixEntries> VALBP{}, VALBPP{}, VALBPP0{};
+
+    // Settings from pfparam.dat.
+    int MAXIT = 0;     // iterations (one P and one Q half-iteration each)
+    double TOLP = 0.0; // tolerance on the largest active mismatch, p.u.
+    double TOLQ = 0.0; // tolerance on the largest reactive mismatch, p.u.
+    int IQLIM = 0;     // 0: reactive limits ignored, otherwise enforced
+
+    // Iteration state.
+    Table<double, kMaxBuses> PCALC{}, QCALC{}; // computed net injections, by bus
+    Table<double, kMaxBuses> RHSP{}, RHSQ{};   // right-hand sides / corrections, by row
+    double HALFIT = 0.0;                       // half-iteration counter
+    bool PCONV = false, QCONV = false;
+    bool QLIMDONE = false;                // the reactive-limit check has run
+    int NRISE = 0;                        // consecutive iterations with a growing P mismatch
+    double DPPREV = 0.0;                  // largest P mismatch of the previous iteration
+    bool SWITCHED = false;                // a bus changed type in this iteration
+    bool PCALCDONE = false;               // PCALC/QCALC hold values of some iteration
+    bool BPFACT = false, BPPFACT = false; // B' and B'' factors are valid
+
+    // System losses, MW and MVAR (LOSSOTP).
+    double PLOSS = 0.0, QLOSS = 0.0, QCHARGE = 0.0, QSHUNT = 0.0;
+
+    // Branch chains (BRCHN): branches whose from bus, and whose to bus, is a bus, in file
+    // order; head per bus, next per branch, -1 at the end.
+    Table<int, kMaxBuses> FRHEAD{}, TOHEAD{};
+    Table<int, kMaxBranches> FRNEXT{}, TONEXT{};
+
+    // Area tables of the report, indexed 0..10 (area 0 is a blank area field; it takes
+    // part in no printed line).
+    std::array<double, kMaxAreas + 1> AREALOSS{};
+    std::array<std::array<double, kMaxAreas + 1>, kMaxAreas + 1> PINT{}, QINT{};
 };
 
 } // namespace tarvex::engine
