@@ -98,6 +98,7 @@ struct PowerFlowTables {
     int NRISE = 0;                        // consecutive iterations with a growing P mismatch
     double DPPREV = 0.0;                  // largest P mismatch of the previous iteration
     bool SWITCHED = false;                // a bus changed type in this iteration
+    int NTOPQ = 0, NTOPV = 0; // moves to load bus and back to voltage control in this run
     bool PCALCDONE = false;               // PCALC/QCALC hold values of some iteration
     bool BPFACT = false, BPPFACT = false; // B' and B'' factors are valid
 

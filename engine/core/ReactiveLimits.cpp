@@ -17,11 +17,13 @@ void QLIMIT(PowerFlowModule& m) {
                 m.QGEN[b] = m.QMAX[k];
                 m.BTYPE[b] = 2;
                 m.SWITCHED = true;
+                ++m.NTOPQ;
             }
             if (m.QGEN[b] < m.QMIN[k]) {
                 m.QGEN[b] = m.QMIN[k];
                 m.BTYPE[b] = 2;
                 m.SWITCHED = true;
+                ++m.NTOPQ;
             }
         } else {
             const bool atMin = m.QGEN[b] == m.QMIN[k] && m.VMAG[b] < m.GENV[k];
@@ -30,6 +32,7 @@ void QLIMIT(PowerFlowModule& m) {
                 m.BTYPE[b] = 3;
                 m.VMAG[b] = m.GENV[k];
                 m.SWITCHED = true;
+                ++m.NTOPV;
             }
         }
     }
