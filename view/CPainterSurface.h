@@ -41,8 +41,6 @@ private:
     QPainter& m_painter;
     bool m_yUp;
     CPen m_pen{};
-    CBrush m_brush{};
-    FontKind m_font = FontKind::Default;
     QFont m_defaultFont;
     QColor m_textColor{Qt::black};
     QPoint m_current{0, 0};
