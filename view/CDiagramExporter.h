@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class CSkemtorView;
+
+// Writes the diagram, with the labels it shows now, as a picture for a lab report:
+// PNG (two pixels per hundredth of an inch), SVG (texts kept as text) or PDF (a page
+// the size of the diagram). The format follows the file name's extension.
+class CDiagramExporter {
+public:
+    enum class Format { Png, Svg, Pdf, Unknown };
+
+    static Format FormatOf(const QString& fileName);
+    // False, with `error` saying why, when the file cannot be written. The file is
+    // written beside its final name and renamed, so a failure never leaves half a file.
+    static bool Export(CSkemtorView& view, const QString& fileName, QString& error);
+
+    static constexpr int kMargin = 80; // room for the labels around the outermost elements
+    static constexpr double kPngPixelsPerUnit = 2.0;
+};
