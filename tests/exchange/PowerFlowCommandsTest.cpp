@@ -268,8 +268,9 @@ TEST_F(PowerFlowCommandsTest, CreateIeeeDataFileKeepsAThirtyOneCharacterCaseName
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].defaultName, "pfinput.dat");
     EXPECT_EQ(ui.saveRequests[0].filterLabel, "Data Files (*.dat)");
-    // Written into the working directory under the chosen name.
-    EXPECT_EQ(readFileText("mycase.dat").substr(0, 36), std::string(31, 'N') + "100.0");
+    // Written into the working directory under the chosen name. The title card keeps
+    // column 31 blank, so the base still reads from columns 31-36.
+    EXPECT_EQ(readFileText("mycase.dat").substr(0, 37), std::string(30, 'N') + " 100.0\n");
 
     ui.caseNames = {std::string("SHORT")};
     ui.fileNames = {std::nullopt};
