@@ -1,5 +1,6 @@
 #include "cli/PowerFlowCommand.h"
 
+#include "cli/WorkingDirectory.h"
 #include "engine/core/ExchangeFiles.h"
 #include "engine/core/PowerFlow.h"
 
@@ -10,23 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Restores the working directory when the command ends.
-class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const fs::path& dir) : m_previous(fs::current_path()) {
-        fs::current_path(dir);
-    }
-    ~WorkingDirectory() {
-        std::error_code ec;
-        fs::current_path(m_previous, ec);
-    }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
-private:
-    fs::path m_previous;
-};
 
 // pfparam.dat as the editor writes it.
 bool writeParameters(const fs::path& path, const PowerFlowOptions& o) {
@@ -47,15 +31,24 @@ bool readStatus(const fs::path& path, int& status) {
 
 const char* PowerFlowCommand::statusMeaning(int status) {
     switch (status) {
-    case 0: return "the power flow ran to the end";
-    case 1: return "a branch has zero impedance or zero reactance";
-    case 2: return "the base MVA is zero or negative";
-    case 3: return "the case or settings file could not be read";
-    case 4: return "the sparse solution failed (factorization error)";
-    case 5: return "a bus has a zero diagonal in B or B'";
-    case 6: return "the largest P mismatch rose four iterations in a row";
-    case 7: return "an area number is above 10";
-    default: return "unknown status";
+    case 0:
+        return "the power flow ran to the end";
+    case 1:
+        return "a branch has zero resistance and zero reactance";
+    case 2:
+        return "the base MVA is zero or negative";
+    case 3:
+        return "the case or settings file could not be read";
+    case 4:
+        return "the sparse solution failed (factorization error)";
+    case 5:
+        return "a bus has a zero diagonal in B or B'";
+    case 6:
+        return "the largest P mismatch rose four iterations in a row";
+    case 7:
+        return "an area number is above 10";
+    default:
+        return "unknown status";
     }
 }
 

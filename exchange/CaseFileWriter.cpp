@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -61,6 +62,17 @@ void writeBranch(std::FILE* f, CLine& line) {
                  line.m_x, line.m_b, line.m_mvaLimit, line.m_tap, line.m_phase);
 }
 
+// The case name as the title card carries it. The engine takes the title from columns
+// 1-30 and the MVA base from columns 31-36, so a name that reaches column 31 (a
+// 31-character name whose last character is not a blank, or a longer one) would run
+// into the base and make every analysis fail to read the case: such a name gives its
+// first 30 characters and a blank. Shorter names are written as they are.
+std::string titleName(const std::string& caseName) {
+    constexpr std::size_t kTitleColumns = 30;
+    if (caseName.size() <= kTitleColumns) return caseName;
+    return caseName.substr(0, kTitleColumns) + ' ';
+}
+
 } // namespace
 
 bool CCaseFileWriter::WriteCaseFile(CSkemtorDoc& doc, const CSkemtorApp& app,
@@ -68,7 +80,7 @@ bool CCaseFileWriter::WriteCaseFile(CSkemtorDoc& doc, const CSkemtorApp& app,
     File file(std::fopen(fileName.c_str(), "w"));
     if (!file) return false;
     std::FILE* f = file.get();
-    std::fprintf(f, "%s%4.1f\n", app.m_caseName.c_str(), app.m_mvaBase);
+    std::fprintf(f, "%s%4.1f\n", titleName(app.m_caseName).c_str(), app.m_mvaBase);
     std::fputs("BUS DATA FOLLOWS\n", f);
     for (const auto& bus : doc.BusArray()) writeBus(f, *bus, shuntSusceptance(doc, bus->m_number));
     std::fputs("-999\nBRANCH DATA FOLLOWS\n", f);

@@ -70,12 +70,21 @@ bool CPowerFlowCommands::WriteEngineInput() {
     return false;
 }
 
+void CPowerFlowCommands::RunEngine() {
+    // Results of an earlier run must never pass for this run's: an engine that ends
+    // before writing its files then leaves them missing, which the readers report.
+    std::error_code ignored;
+    for (const char* name : {files::kBusResults, files::kBranchResults, files::kLossResults})
+        std::filesystem::remove(name, ignored);
+    m_runPowerFlow();
+}
+
 void CPowerFlowCommands::RunPowerFlow() {
     if (m_doc.GetBusCount() >= kMaxPowerFlowBuses) return ReportError(kTooManyBuses);
     if (!HasSlackBus()) return ReportError(kNoSlackBus);
     CWaitCursor wait(m_ui);
     if (!WriteEngineInput()) return;
-    m_runPowerFlow();
+    RunEngine();
 
     // The status decides whether the rows follow; a file that is missing or holds no
     // status ends the command before the old results are cleared.
@@ -149,16 +158,20 @@ void CPowerFlowCommands::UsePowerFlowResults() {
     {
         CWaitCursor wait(m_ui);
         if (!WriteEngineInput()) return;
-        m_runPowerFlow();
+        RunEngine();
     }
     CResultFile branches(files::kBranchResults);
     CResultFile buses(files::kBusResults);
-    if (!branches.IsOpen()) {
-        ReportMissing(files::kBranchResults);
+    // The status comes first: after a failed run the branch file is not this run's, so
+    // no meter may take a value before the status says the run succeeded.
+    const std::optional<int> code = buses.ReadErrorCode(m_app.m_resultFileSwitch);
+    if (!code) {
+        ReportMissing(files::kBusResults);
         return;
     }
-    if (!buses.IsOpen()) {
-        ReportMissing(files::kBusResults);
+    if (*code != 0) return ReportError(*code);
+    if (!branches.IsOpen()) {
+        ReportMissing(files::kBranchResults);
         return;
     }
     UpdateMeasurements(branches, buses);

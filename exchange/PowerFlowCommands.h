@@ -41,6 +41,8 @@ public:
 private:
     bool HasSlackBus() const;
     bool WriteEngineInput();
+    // Runs the engine after removing the result files of any earlier run.
+    void RunEngine();
     bool ReportMissing(const std::string& fileName);
     void ReportError(int code);
     void ReadBusResults(class CResultFile& file);

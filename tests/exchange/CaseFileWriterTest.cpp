@@ -156,6 +156,31 @@ TEST(CaseFileWriter, SingleSlackBusWithoutCaseNameOrBranches) {
               readFileText(testDataPath("exchange/single_bus_case.dat")));
 }
 
+// The engine reads the base from columns 31-36: a case name that reaches column 31 must
+// not run into it, whatever its length; a name with a blank there is written whole.
+TEST(CaseFileWriter, TitleKeepsColumn31Blank) {
+    ScopedWorkDir dir;
+    const struct {
+        std::string name;
+        std::string title;
+    } cases[] = {
+        {"IEEE 14 BUS TEST CASE" + std::string(10, ' '), "IEEE 14 BUS TEST CASE          100.0"},
+        {std::string(31, 'N'), std::string(30, 'N') + " 100.0"},
+        {std::string(30, 'A') + std::string(10, 'B'), std::string(30, 'A') + " 100.0"},
+        {"SHORT", "SHORT100.0"},
+    };
+    for (const auto& c : cases) {
+        CSkemtorApp app;
+        app.m_caseName = c.name;
+        CSkemtorDoc doc;
+        addBus(doc, "ONLY", CBus::kSlack, 0);
+        ASSERT_TRUE(CCaseFileWriter::WriteCaseFile(doc, app, "pfinput.dat"));
+        const std::string text = readFileText("pfinput.dat");
+        EXPECT_EQ(text.substr(0, text.find('\n')), c.title) << c.name;
+        EXPECT_EQ(app.m_caseName, c.name); // the name itself is not changed
+    }
+}
+
 TEST(CaseFileWriter, PowerFlowParameters) {
     ScopedWorkDir dir;
     CSkemtorApp app;

@@ -147,6 +147,38 @@ TEST_F(PowerFlowCommandsTest, NoSlackBusIsError100) {
     EXPECT_EQ(ui.messages[0].text, "Error: 100.  There is no slack bus.\n");
 }
 
+// The engine must never run on an older case file than the network on the screen.
+TEST_F(PowerFlowCommandsTest, CaseFileThatCannotBeWrittenStopsBeforeTheEngine) {
+    for (const char* blocked : {"pfinput.dat", "pfparam.dat"}) {
+        SCOPED_TRACE(blocked);
+        std::filesystem::create_directory(blocked); // a folder where the file must go
+        ui.messages.clear();
+        commands().RunPowerFlow();
+        ui.answers = {true};
+        commands().UsePowerFlowResults();
+        EXPECT_EQ(engineRuns, 0);
+        ASSERT_EQ(ui.messages.size(), 2u);
+        for (const auto& message : ui.messages) {
+            EXPECT_EQ(message.title, "Error Message");
+            EXPECT_NE(message.text.find(blocked), std::string::npos) << message.text;
+        }
+        EXPECT_EQ(ui.waitDepth, 0);
+        std::filesystem::remove_all(blocked);
+        app.m_usePowerFlowResults = false;
+    }
+}
+
+TEST_F(PowerFlowCommandsTest, MeasurementUpdateWithoutSlackBusKeepsTheToggleOn) {
+    doc.GetBus(0)->m_type = CBus::kLoad;
+    ui.answers = {true};
+    commands().UsePowerFlowResults();
+    EXPECT_TRUE(app.m_usePowerFlowResults);
+    EXPECT_EQ(engineRuns, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Error: 100.  There is no slack bus.\n");
+    EXPECT_FALSE(std::filesystem::exists("pfinput.dat"));
+}
+
 TEST_F(PowerFlowCommandsTest, EngineStatusIsShownFromTheCatalogueAndResultsStayCleared) {
     commands().RunPowerFlow();
     busRows = " 6\n";
@@ -268,8 +300,9 @@ TEST_F(PowerFlowCommandsTest, CreateIeeeDataFileKeepsAThirtyOneCharacterCaseName
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].defaultName, "pfinput.dat");
     EXPECT_EQ(ui.saveRequests[0].filterLabel, "Data Files (*.dat)");
-    // Written into the working directory under the chosen name.
-    EXPECT_EQ(readFileText("mycase.dat").substr(0, 36), std::string(31, 'N') + "100.0");
+    // Written into the working directory under the chosen name. The title card keeps
+    // column 31 blank, so the base still reads from columns 31-36.
+    EXPECT_EQ(readFileText("mycase.dat").substr(0, 37), std::string(30, 'N') + " 100.0\n");
 
     ui.caseNames = {std::string("SHORT")};
     ui.fileNames = {std::nullopt};

@@ -158,11 +158,27 @@ TEST(ArchiveGolden, LongBusNameUsesTheTwoByteLengthForm) {
     expected.f64(1.0).f64(0).f64(0).f64(0).f64(0).f64(0).f64(100.0).f64(-100.0).i32(0).i32(0);
     for (int i = 0; i < 10; ++i) expected.u16(0);
     EXPECT_EQ(hex(store(doc, app)), hex(expected.bytes()));
+    EXPECT_EQ(hex(store(doc, app)), hex(readHexGolden(testDataPath("model/long_bus_name.hex"))));
 
     CSkemtorDoc loaded;
     load(expected.bytes(), loaded, app);
     ASSERT_EQ(loaded.GetBusCount(), 1);
     EXPECT_EQ(loaded.GetBus(0)->m_name, name);
+}
+
+// The document loader's fuzz corpus starts from every golden archive, byte for byte, so
+// the fuzzer explores from real documents of each shape.
+TEST(ArchiveGolden, FuzzCorpusHoldsEveryGoldenArchive) {
+    namespace fs = std::filesystem;
+    const fs::path corpus = fs::path(TARVEX_SOURCE_DIR) / "fuzz/corpus/document_loader";
+    int goldens = 0;
+    for (const auto& entry : fs::directory_iterator(testDataPath("model"))) {
+        if (entry.path().extension() != ".hex") continue;
+        ++goldens;
+        const fs::path seed = corpus / entry.path().filename().replace_extension(".tvx");
+        EXPECT_EQ(hex(tarvex::test::readFileText(seed)), hex(readHexGolden(entry.path()))) << seed;
+    }
+    EXPECT_GE(goldens, 4);
 }
 
 // The three string length forms and their boundaries.
