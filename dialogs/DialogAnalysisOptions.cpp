@@ -19,6 +19,8 @@ CDialogAnalysisOptions::CDialogAnalysisOptions(CSkemtorApp& app, QWidget* parent
     m_message = [this](const QString& title, const QString& text) {
         QMessageBox::warning(this, title, text);
     };
+    // Every tab title in full, as a property sheet shows them.
+    m_tabs->setUsesScrollButtons(false);
     for (CDialogAnalysisOptionsPage* page : m_pages) m_tabs->addTab(page, page->Title());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDialogAnalysisOptions::accept);
