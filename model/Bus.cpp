@@ -1,6 +1,11 @@
 #include "model/Bus.h"
 
 #include "model/Archive.h"
+#include "model/SkemtorApp.h"
+#include "model/draw/Format.h"
+#include "model/draw/Labels.h"
+#include "model/draw/ResultDisplay.h"
+#include "model/draw/SymbolDrawing.h"
 
 CBus::CBus(int x, int y, int horizontal, int number) : m_horizontal(horizontal), m_number(number) {
     MoveTo(x, y);
@@ -72,4 +77,84 @@ void CBus::Serialize(CArchive& ar) {
     ar.Fields(m_horizontal, m_number, m_name, m_voltage, m_angle, m_genP, m_genQ, m_loadP, m_loadQ,
               m_qMax, m_qMin, m_type, m_area);
     if (ar.IsLoading()) ClearResults();
+}
+
+void CBus::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    using namespace tarvex::colors;
+    const CRectL bar = GetRect();
+    surface.SetPen(m_selected ? CSymbolDrawing::Dotted(kSelectionGrey)
+                              : CSymbolDrawing::Solid(kBlack));
+    surface.SetBrush(CSymbolDrawing::Hollow());
+    surface.Rectangle(bar);
+    // The bar's colour tells the bus type at a glance; a type the editor never
+    // produces keeps the outline's pen and brush.
+    const CColor* fill = m_type == kLoad        ? &kBlack
+                         : m_type == kGenerator ? &kGreen
+                         : m_type == kSlack     ? &kCyan
+                                                : nullptr;
+    if (fill) {
+        surface.SetPen(CSymbolDrawing::Solid(*fill));
+        surface.SetBrush(CSymbolDrawing::Fill(*fill));
+    }
+    surface.Rectangle(CSymbolDrawing::Inset(bar, 1));
+
+    const std::string number = FormatText("B%d", m_number);
+    if (m_horizontal) {
+        surface.Text(m_xMin - 10, m_yMax + 3, TextAlign::Right, number);
+        surface.Text(m_xMin - 10, m_yMax + 18, TextAlign::Right, m_name);
+    } else {
+        const int centre = m_xMax - (m_xMax - m_xMin) / 2;
+        surface.Text(centre, m_yMax + 20, TextAlign::Center, number);
+        surface.Text(centre, m_yMax + 35, TextAlign::Center, m_name);
+    }
+}
+
+void CBus::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    const int x = m_xMax + 1;
+    const int upper = m_yMin + 30;
+    const int lower = m_yMin + 15;
+    if (CResultDisplay::ShowsPowerFlow(app) && m_pfValid) {
+        if (app.m_displayChoice == CResultDisplay::kBusVoltages) {
+            CLabels::Draw(surface, x, upper, FormatText("%.3f", m_pfVoltage));
+            CLabels::Draw(surface, x, lower, FormatText("%.2f", m_pfAngle));
+        } else if (app.m_displayChoice == CResultDisplay::kBusGeneration &&
+                   (m_type == kSlack || m_type == kGenerator)) {
+            CLabels::Draw(surface, x, upper, FormatText("%.2f", m_pfP), tarvex::colors::kDarkGreen);
+            CLabels::Draw(surface, x, lower, FormatText("%.2f", m_pfQ));
+        }
+    } else if (CResultDisplay::InStateEstimation(app) &&
+               app.m_seDisplay == CResultDisplay::kVoltageEstimates && m_seValid) {
+        CLabels::Draw(surface, x, upper, FormatText("%.3f", m_seVoltage));
+        CLabels::Draw(surface, x, lower, FormatText("%.2f", m_seAngle));
+    }
+}
+
+void CBus::FormatStatus(CSkemtorApp& app) const {
+    if (!CResultDisplay::HasStatusResults(app)) return;
+    std::string& text = app.m_statusText;
+    text.clear();
+    if (CResultDisplay::ShowsPowerFlow(app)) {
+        if (!m_pfValid) return;
+        if (m_type == kGenerator)
+            text = FormatText("Voltage: %.4f  Angle: %.2f  Reactive Generation: %.4f", m_pfVoltage,
+                              m_pfAngle, m_pfQ);
+        else if (m_type == kSlack)
+            text = FormatText(
+                "Voltage: %.4f  Angle: %.2f  Real Generation: %.4f  Reactive Generation: %.4f",
+                m_pfVoltage, m_pfAngle, m_pfP, m_pfQ);
+        else if (m_type == kLoad)
+            text = FormatText("Voltage: %.4f  Angle: %.2f", m_pfVoltage, m_pfAngle);
+    } else if (CResultDisplay::InStateEstimation(app) &&
+               app.m_seDisplay == CResultDisplay::kVoltageEstimates) {
+        text = "V Estimates:       ";
+        if (m_seValid)
+            text += FormatText("Voltage: %.5f  Angle.: %.5f      ", m_seVoltage, m_seAngle);
+    } else if (CResultDisplay::ShowsShortCircuit(app)) {
+        if (m_scCurrent > 0)
+            text =
+                FormatText("Voltage: %6.2f  Angle: %6.3f   Current Injection %6.2f Angle : %6.3f ",
+                           m_scVoltage, m_scAngle, m_scCurrent, m_scCurrentAngle);
+        else
+            text = FormatText("Voltage: %6.2f  Angle: %6.3f  ", m_scVoltage, m_scAngle);
+    }
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // One bus bar. Bus types: 0 load (PQ), 2 generator (PV), 3 slack (swing).
 class CBus : public CElement {
@@ -57,6 +59,13 @@ public:
     void ResetData();
     // Forgets every result (after reading from a file).
     void ClearResults();
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
+    // The result labels beside the symbol; nothing when no result is to be shown.
+    void DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const;
+    // The analysis status bar text for this element under the cursor.
+    void FormatStatus(CSkemtorApp& app) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

@@ -3,6 +3,8 @@
 #include "model/Element.h"
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // A shunt susceptance at a bus (negative for a reactor).
 class CCapacitance : public CElement {
@@ -18,6 +20,9 @@ public:
 
     int GetBus() const { return m_bus; }
     double GetSusceptance() const { return m_susceptance; }
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

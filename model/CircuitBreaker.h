@@ -3,6 +3,8 @@
 #include "model/Element.h"
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // A switch between two buses. An open breaker takes every branch between its two buses
 // (in either order) out of the analyses.
@@ -23,6 +25,9 @@ public:
     bool Matches(int busA, int busB) const {
         return (m_bus1 == busA && m_bus2 == busB) || (m_bus1 == busB && m_bus2 == busA);
     }
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

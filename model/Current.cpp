@@ -1,6 +1,8 @@
 #include "model/Current.h"
 
 #include "model/Archive.h"
+#include "model/draw/MeterResults.h"
+#include "model/draw/SymbolDrawing.h"
 
 CCurrent::CCurrent(int x, int y, int bus1, int bus2, double value, double sd)
     : m_value(value), m_sd(sd), m_bus1(bus1), m_bus2(bus2) {
@@ -30,4 +32,23 @@ void CCurrent::Serialize(CArchive& ar) {
     SerializeRect(ar);
     ar.Fields(m_value, m_sd, m_bus1, m_bus2);
     if (ar.IsLoading()) ClearResults();
+}
+
+namespace {
+CMeterResults::Part valuePart(const CCurrent& m) {
+    return {m.m_valid, m.m_measured, m.m_estimated, m.m_residual, m.m_class, m.m_position};
+}
+} // namespace
+
+void CCurrent::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    CSymbolDrawing::FilledSquare(surface, *this, tarvex::colors::kRed);
+}
+
+void CCurrent::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    CMeterResults::DrawLabels(surface, app, *this, CMeterResults::Kind::Single, valuePart(*this),
+                              {});
+}
+
+void CCurrent::FormatStatus(CSkemtorApp& app) const {
+    CMeterResults::FormatStatus(app, CMeterResults::Kind::Single, valuePart(*this), {});
 }

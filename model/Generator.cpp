@@ -1,6 +1,11 @@
 #include "model/Generator.h"
 
 #include "model/Archive.h"
+#include "model/SkemtorApp.h"
+#include "model/draw/Format.h"
+#include "model/draw/Labels.h"
+#include "model/draw/ResultDisplay.h"
+#include "model/draw/SymbolDrawing.h"
 
 CGenerator::CGenerator(int x, int y, int orientation, int bus)
     : m_bus(bus), m_orientation(orientation) {
@@ -27,4 +32,29 @@ void CGenerator::Serialize(CArchive& ar) {
               m_vrMax, m_vrMin);
     for (auto* curve : {&m_costP, &m_costPValue, &m_costQ, &m_costQValue})
         for (double& value : *curve) ar.Exchange(value);
+}
+
+void CGenerator::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    CSymbolDrawing::Glyph(surface, *this, GlyphKind::Generator, m_orientation);
+}
+
+void CGenerator::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    if (!CResultDisplay::ShowsOptimalPowerFlow(app) ||
+        app.m_displayChoice != CResultDisplay::kBusGeneration)
+        return;
+    // Above the symbol, clear of the bus it faces.
+    int x = m_xMin - 15;
+    if (m_orientation == 180)
+        x = m_xMax;
+    else if (m_orientation == 90)
+        x = m_xMin - 30;
+    CLabels::Draw(surface, x, m_yMax + 30, FormatText("$%.1fP", m_realPowerCost));
+}
+
+void CGenerator::FormatStatus(CSkemtorApp& app) const {
+    app.m_statusText.clear();
+    // The reactive cost curve is kept but never evaluated, so its cost shows as 0.
+    if (CResultDisplay::ShowsOptimalPowerFlow(app))
+        app.m_statusText = FormatText("Real Power Cost: $ %.1f  Reactive Power Cost: $ %.1f",
+                                      m_realPowerCost, 0.0);
 }

@@ -5,6 +5,8 @@
 #include <array>
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // A machine at a bus: transient stability data (classical or two-axis model with a DC1
 // exciter) and piecewise-linear cost curves for the optimal power flow. Its steady-state
@@ -53,6 +55,13 @@ public:
     // Evaluates the real-power cost curve at P (the first segment extends below P1;
     // above P4 the previous cost is kept).
     void UpdateCost(double p);
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
+    // The result labels beside the symbol; nothing when no result is to be shown.
+    void DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const;
+    // The analysis status bar text for this element under the cursor.
+    void FormatStatus(CSkemtorApp& app) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

@@ -3,6 +3,10 @@
 #include "model/Archive.h"
 #include "model/SkemtorApp.h"
 
+#include "model/draw/Format.h"
+#include "model/draw/Labels.h"
+#include "model/draw/ResultDisplay.h"
+#include "model/draw/SymbolDrawing.h"
 #include <algorithm>
 
 CLine::CLine(const CPointL* points, int pointCount, int bus1, int bus1Horizontal, int bus2,
@@ -110,5 +114,73 @@ void CLine::Serialize(CArchive& ar) {
     if (ar.IsLoading()) {
         m_selected = 0;
         ClearResults();
+    }
+}
+
+void CLine::Draw(CDrawSurface& surface, const CSkemtorApp&, int resultState) const {
+    using namespace tarvex::colors;
+    const bool flagged = (resultState == CSkemtorApp::kObservabilityResults && !m_observable) ||
+                         ((resultState == CSkemtorApp::kPowerFlowResults ||
+                           resultState == CSkemtorApp::kOptimalPowerFlowResults) &&
+                          !m_withinLimit);
+    CColor color;
+    if (flagged)
+        color = m_selected ? kMagenta : kRed;
+    else if (m_transformer)
+        color = m_selected ? kLightGrey : kSelectionGrey;
+    else
+        color = m_selected ? kLightBlue : kBlue;
+
+    const int count = std::clamp(m_pointCount, 0, kMaxPoints);
+    if (m_transformer && count >= 2) {
+        // On the middle segment (the first of the two middle ones for an odd count).
+        const CPointL a = m_points[static_cast<std::size_t>(count / 2 - 1)];
+        const CPointL b = m_points[static_cast<std::size_t>(count / 2)];
+        const int cx = a.x + (b.x - a.x) / 2;
+        const int cy = a.y + (b.y - a.y) / 2;
+        surface.Glyph(GlyphKind::Transformer, 0, cx - 10, cy + 10);
+    }
+    surface.SetPen(CSymbolDrawing::Solid(color, 2));
+    surface.SetBrush(CSymbolDrawing::Fill(color));
+    surface.Polyline(m_points.data(), count);
+}
+
+void CLine::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    const int count = std::clamp(m_pointCount, 0, kMaxPoints);
+    if (!CResultDisplay::ShowsPowerFlow(app) || !m_flowValid1 ||
+        app.m_displayChoice != CResultDisplay::kLineFlows || count == 0)
+        return;
+    // Each end's flow in MW and MVAr, a third of the way in from that end.
+    const CPointL first = m_points[0];
+    const CPointL last = m_points[static_cast<std::size_t>(count - 1)];
+    const double base = app.m_mvaBase;
+    CLabels::Draw(surface, first.x + (last.x - first.x) / 3, first.y + (last.y - first.y) / 3 + 10,
+                  FormatText("(%.1f,%.1f)", base * m_flowP1, base * m_flowQ1), tarvex::colors::kRed,
+                  TextAlign::Center);
+    CLabels::Draw(surface, last.x - (last.x - first.x) / 3, last.y - (last.y - first.y) / 3 + 10,
+                  FormatText("(%.1f,%.1f)", base * m_flowP2, base * m_flowQ2),
+                  tarvex::colors::kBlue, TextAlign::Center);
+}
+
+void CLine::FormatStatus(CSkemtorApp& app) const {
+    if (!CResultDisplay::HasStatusResults(app)) return;
+    std::string& text = app.m_statusText;
+    text.clear();
+    if (CResultDisplay::ShowsPowerFlow(app)) {
+        const double base = app.m_mvaBase;
+        if (m_flowValid1)
+            text += FormatText("B%d to B%d: PFlow: %.2f  QFlow: %.2f      ", m_bus1, m_bus2,
+                               base * m_flowP1, base * m_flowQ1);
+        if (m_flowValid2)
+            text += FormatText("B%d to B%d: PFlow: %.2f  QFlow: %.2f", m_bus2, m_bus1,
+                               base * m_flowP2, base * m_flowQ2);
+    } else if (CResultDisplay::ShowsShortCircuit(app)) {
+        // Both ends share one current; the last end reported names the direction.
+        if (m_scValid1)
+            text = FormatText("B%d to B%d: Current %6.4f  Angle: %6.3f      ", m_bus1, m_bus2,
+                              m_scCurrent, m_scCurrentAngle);
+        if (m_scValid2)
+            text = FormatText("B%d to B%d: Current: %6.4f  Angle: %6.3f", m_bus2, m_bus1,
+                              m_scCurrent, m_scCurrentAngle);
     }
 }

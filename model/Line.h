@@ -7,6 +7,7 @@
 class CSkemtorApp;
 
 class CArchive;
+class CDrawSurface;
 
 // One branch: a line or a transformer, drawn as a polyline from a point on its first
 // bus to a point on its second. Bus order matters: flows are reported per end.
@@ -74,6 +75,14 @@ public:
     void SetShortCircuitResult(double current, double angle, int end);
     // Forgets every result (after reading from a file).
     void ClearResults();
+
+    // The polyline, coloured by the result state of the analysis on display, with the
+    // transformer glyph at its middle segment.
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
+    // The result labels beside the symbol; nothing when no result is to be shown.
+    void DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const;
+    // The analysis status bar text for this element under the cursor.
+    void FormatStatus(CSkemtorApp& app) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

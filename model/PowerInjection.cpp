@@ -1,6 +1,8 @@
 #include "model/PowerInjection.h"
 
 #include "model/Archive.h"
+#include "model/draw/MeterResults.h"
+#include "model/draw/SymbolDrawing.h"
 
 CPowerInjection::CPowerInjection(int x, int y, int orientation, int bus, double p, double q,
                                  double sd)
@@ -47,4 +49,27 @@ void CPowerInjection::Serialize(CArchive& ar) {
     SerializeRect(ar);
     ar.Fields(m_p, m_pSd, m_q, m_qSd, m_bus, m_pEnabled, m_qEnabled, m_orientation);
     if (ar.IsLoading()) ClearResults();
+}
+
+namespace {
+CMeterResults::Part realPart(const CPowerInjection& m) {
+    return {m.m_pValid, m.m_pMeasured, m.m_pEstimated, m.m_pResidual, m.m_pClass, m.m_pPosition};
+}
+CMeterResults::Part reactivePart(const CPowerInjection& m) {
+    return {m.m_qValid, m.m_qMeasured, m.m_qEstimated, m.m_qResidual, m.m_qClass, m.m_qPosition};
+}
+} // namespace
+
+void CPowerInjection::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    CSymbolDrawing::Glyph(surface, *this, GlyphKind::PowerInjectionMeter, m_orientation);
+}
+
+void CPowerInjection::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    CMeterResults::DrawLabels(surface, app, *this, CMeterResults::Kind::PowerInjection,
+                              realPart(*this), reactivePart(*this));
+}
+
+void CPowerInjection::FormatStatus(CSkemtorApp& app) const {
+    CMeterResults::FormatStatus(app, CMeterResults::Kind::PowerInjection, realPart(*this),
+                                reactivePart(*this));
 }

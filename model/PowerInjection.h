@@ -3,6 +3,8 @@
 #include "model/Element.h"
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // Real and reactive net injection meter at a bus. Values and deviations in p.u.
 class CPowerInjection : public CElement {
@@ -36,6 +38,13 @@ public:
     void SetRealResidual(double residual, double residualClass, int valid, int position);
     void SetReactiveResidual(double residual, double residualClass, int valid, int position);
     void ClearResults();
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
+    // The result labels beside the symbol; nothing when no result is to be shown.
+    void DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const;
+    // The analysis status bar text for this element under the cursor.
+    void FormatStatus(CSkemtorApp& app) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.

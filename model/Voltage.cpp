@@ -1,6 +1,8 @@
 #include "model/Voltage.h"
 
 #include "model/Archive.h"
+#include "model/draw/MeterResults.h"
+#include "model/draw/SymbolDrawing.h"
 
 CVoltage::CVoltage(int x, int y, int orientation, int bus, double value, double sd)
     : m_value(value), m_sd(sd), m_bus(bus), m_orientation(orientation) {
@@ -30,4 +32,23 @@ void CVoltage::Serialize(CArchive& ar) {
     SerializeRect(ar);
     ar.Fields(m_value, m_sd, m_bus, m_orientation);
     if (ar.IsLoading()) ClearResults();
+}
+
+namespace {
+CMeterResults::Part valuePart(const CVoltage& m) {
+    return {m.m_valid, m.m_measured, m.m_estimated, m.m_residual, m.m_class, m.m_position};
+}
+} // namespace
+
+void CVoltage::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    CSymbolDrawing::Glyph(surface, *this, GlyphKind::VoltageMeter, m_orientation);
+}
+
+void CVoltage::DrawLabels(CDrawSurface& surface, const CSkemtorApp& app) const {
+    CMeterResults::DrawLabels(surface, app, *this, CMeterResults::Kind::Single, valuePart(*this),
+                              {});
+}
+
+void CVoltage::FormatStatus(CSkemtorApp& app) const {
+    CMeterResults::FormatStatus(app, CMeterResults::Kind::Single, valuePart(*this), {});
 }

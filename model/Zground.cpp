@@ -1,6 +1,7 @@
 #include "model/Zground.h"
 
 #include "model/Archive.h"
+#include "model/draw/SymbolDrawing.h"
 
 CZground::CZground(int x, int y, int orientation, int bus)
     : m_bus(bus), m_orientation(orientation) {
@@ -11,4 +12,8 @@ void CZground::Serialize(CArchive& ar) {
     SerializeRect(ar);
     // Resistance before reactance in the file, unlike the member order.
     ar.Fields(m_bus, m_r1, m_x1, m_r0, m_x0, m_orientation, m_zeroEnabled, m_posEnabled);
+}
+
+void CZground::Draw(CDrawSurface& surface, const CSkemtorApp&, int) const {
+    CSymbolDrawing::Glyph(surface, *this, GlyphKind::Zground, m_orientation);
 }

@@ -3,6 +3,8 @@
 #include "model/Element.h"
 
 class CArchive;
+class CDrawSurface;
+class CSkemtorApp;
 
 // Sequence impedances from a bus to ground for the short-circuit networks, p.u.
 class CZground : public CElement {
@@ -20,6 +22,9 @@ public:
     int m_zeroEnabled = 0;
 
     int GetBus() const { return m_bus; }
+
+    // The symbol on the diagram (every element draws with the same arguments).
+    void Draw(CDrawSurface& surface, const CSkemtorApp& app, int resultState) const;
 
     // The saved fields in document file order (writes when storing, reads when
     // loading); loading also clears the selection and every result.
