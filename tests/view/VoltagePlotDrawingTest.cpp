@@ -118,6 +118,17 @@ TEST_F(VoltageProfileTest, BarsStandAtTheBusNumberEvenBeyondTheAxes) {
         << "the Vmax line is at the top of the scale";
 }
 
+TEST_F(VoltageProfileTest, TheHighestBarReachesTheTopOfTheAxis) {
+    // The highest voltage is the top of the scale, v / s = H - 30 exactly; computed in
+    // floating point some of these come out a hair below 500 and must not lose a pixel.
+    app.m_powerFlowBusCount = 1;
+    for (const char* voltage : {"1.0600", "1.0700", "1.1000", "1.2020"}) {
+        writeFileText("busotp.dat", "     0\n" + busRow(1, voltage));
+        const RecordingSurface surface = draw();
+        EXPECT_EQ(surface.Calls("rect"), Calls{"rect 353,505,357,5"}) << voltage;
+    }
+}
+
 TEST_F(VoltageProfileTest, OnlyTheBusCountOfTheLastPowerFlowIsUsed) {
     // An older, longer file: the third row is not part of the last power flow and must
     // neither draw a bar nor raise the top of the scale.
@@ -274,6 +285,25 @@ TEST_F(SwingCurvesTest, AShortFileDrawsTheCompleteRecords) {
               (Calls{"move 40,159", "pen solid 1 0,0,255", "line 40,209", "line 85,109"}));
     // t = T * (t(1) - t(0)) with the announced T.
     EXPECT_EQ(countOf(surface, "text 215,111 left 0,0,0 default [0.050]"), 1u);
+}
+
+TEST_F(SwingCurvesTest, QuantitiesBeyondNineAreReadButNotDrawn) {
+    // Ten pairs per record: the tenth must still be read, or the second record would
+    // start inside the first.
+    std::string text = "  10     2\n";
+    for (const char* time : {"0.000000", "0.010000"}) {
+        text += std::string(time) + "\n";
+        for (int i = 0; i < 10; ++i)
+            text += (i == 0 && time[3] == '1') ? "1.1\n0.0\n" : "1.0\n0.0\n";
+    }
+    writeFileText("dyplot.dat", text);
+    const RecordingSurface surface = draw();
+    EXPECT_EQ(countOf(surface, "move 40,53"), 9u) << surface.Joined();
+    EXPECT_EQ(countOf(surface, "move 40,159"), 8u);
+    EXPECT_EQ(slice(surface, "move 40,53", 4),
+              (Calls{"move 40,53", "pen solid 1 255,0,0", "line 40,103", "line 152,3"}));
+    EXPECT_EQ(countOf(surface, "text 215,180 left 0,255,0 default [G9]"), 1u)
+        << "colour 8 mod 6: green";
 }
 
 TEST_F(SwingCurvesTest, TooManyRecordsIsReportedOncePerResultStateAndFile) {
