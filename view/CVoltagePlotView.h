@@ -18,9 +18,10 @@ class CVoltagePlotView : public QWidget {
     Q_OBJECT
 
 public:
-    // `report` shows a catalogue error (the application passes its error reporter). It
-    // is called after the paint that met the problem, never inside it, so a message box
-    // cannot start painting again while the pane is painted.
+    // `workingDirectory` holds the result files ("." follows the process's working
+    // directory, where the engine writes them). `report` shows a catalogue error (the application
+    // passes its error reporter). It is called after the paint that met the problem, never inside
+    // it, so a message box cannot start painting again while the pane is painted.
     CVoltagePlotView(const CSkemtorApp& app, std::filesystem::path workingDirectory,
                      std::function<void(int code)> report, QWidget* parent = nullptr);
 
