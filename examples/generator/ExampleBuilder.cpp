@@ -102,8 +102,8 @@ void CExampleBuilder::AddBus(const CSourceRecord& record) {
     const int grow = (length - CBus::kBarLength) / 2;
     const CPointL click = horizontal ? CPointL{corner.x + CBus::kBarLength + grow, corner.y}
                                      : CPointL{corner.x + CBus::kBarWidth, corner.y + grow};
-    CEditorRules::CheckClick(record, click, "bus click");
     CEditorRules::CheckClick(record, corner, "at");
+    CEditorRules::CheckClick(record, click, "bus click");
     auto bus = std::make_unique<CBus>(click.x, click.y, horizontal, record.Numbers()[0]);
     if (length != CBus::kBarLength) {
         if (horizontal)
