@@ -3,6 +3,7 @@
 #include "model/SkemtorDoc.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -40,6 +41,23 @@ bool intersect(const Segment& s, const Segment& t) {
         return true;
     return (d1 == 0 && onSegment(s.a, t)) || (d2 == 0 && onSegment(s.b, t)) ||
            (d3 == 0 && onSegment(t.a, s)) || (d4 == 0 && onSegment(t.b, s));
+}
+
+// A point the two intersecting segments share: where they cross, or for overlapping
+// collinear segments an end point of one lying on the other.
+CPointL meetingPoint(const Segment& s, const Segment& t) {
+    const Wide sx = Wide{s.b.x} - s.a.x, sy = Wide{s.b.y} - s.a.y;
+    const Wide tx = Wide{t.b.x} - t.a.x, ty = Wide{t.b.y} - t.a.y;
+    const Wide denominator = sx * ty - sy * tx;
+    if (denominator == 0) {
+        for (CPointL p : {t.a, t.b})
+            if (onSegment(p, s)) return p;
+        return onSegment(s.a, t) ? s.a : s.b;
+    }
+    const double u =
+        static_cast<double>((Wide{t.a.x} - s.a.x) * ty - (Wide{t.a.y} - s.a.y) * tx) / denominator;
+    return {static_cast<int>(std::lround(s.a.x + u * sx)),
+            static_cast<int>(std::lround(s.a.y + u * sy))};
 }
 
 // The parameter range [t0, t1] of the segment inside the rectangle (closed, or with
@@ -146,8 +164,8 @@ std::vector<std::string> CLayoutCheck::Check(const CSkemtorDoc& doc) {
             if (segments[i].line != segments[j].line &&
                 intersect(segments[i].segment, segments[j].segment))
                 found.push_back(branchName(*segments[i].line) + " and " +
-                                branchName(*segments[j].line) + " cross or touch near " +
-                                point(segments[j].segment.a));
+                                branchName(*segments[j].line) + " cross or touch at " +
+                                point(meetingPoint(segments[i].segment, segments[j].segment)));
 
     std::vector<Box> boxes;
     for (const auto& bus : doc.BusArray()) {
