@@ -1,4 +1,5 @@
 #include "engine/core/ExchangeFiles.h"
+#include "tests/engine/core/CaseBuilder.h"
 #include "tests/engine/core/PowerFlowHarness.h"
 #include "tests/engine/core/ResultFiles.h"
 #include "tests/support/FileText.h"
@@ -62,6 +63,33 @@ TEST(PowerFlowFilesTest, ValueTooWideForItsFieldIsWrittenAsAsterisks) {
     EXPECT_EQ(readFileText(files::kPowerFlowReport), golden("wide_values_pfoutput.dat"));
     const std::string bus = readFileText(files::kBusResults);
     EXPECT_EQ(bus.substr(bus.find('\n') + 1, 41), "     1  1.0000     0.00  **********   144");
+}
+
+// Two lossless parallel lines carry only reactive power from area 1 to area 2 (no
+// active power anywhere, so every angle stays 0 and the MW flow is exactly 0): each
+// line has its own pair of branch records, and neither direction gets an interchange
+// line in the report although MVAR flows.
+TEST(PowerFlowFilesTest, ParallelTieLinesCarryingNoActivePower) {
+    ScopedWorkDir dir;
+    CaseBuilder c;
+    c.bus({.number = 1, .type = 3, .voltage = 1.0, .area = 1});
+    c.bus({.number = 2, .loadQ = 10, .area = 2});
+    c.branch({.from = 1, .to = 2, .r = 0, .x = 0.1}).branch({.from = 1, .to = 2, .r = 0, .x = 0.2});
+    const auto& m = runPowerFlow(c.text(), parameters());
+    ASSERT_FALSE(m.status.failed()) << readFileText(files::kErrorLog);
+    const Results r = readResults();
+    ASSERT_EQ(r.branchEnds.size(), 4u);
+    EXPECT_EQ(r.branchEnds[0].other, 2);
+    EXPECT_EQ(r.branchEnds[1].other, 2);
+    // The line of half the reactance carries two thirds of the reactive power.
+    EXPECT_NEAR(r.branchEnds[0].q, 2 * r.branchEnds[1].q, 1e-4);
+    EXPECT_GT(r.branchEnds[0].q, 0.05);
+    const std::string report = readFileText(files::kPowerFlowReport);
+    EXPECT_TRUE(report.ends_with("\n"
+                                 "       1   AREA LOSS =     0.00  MW\n"
+                                 "\n"
+                                 "       2   AREA LOSS =     0.00  MW\n"))
+        << report;
 }
 
 // Two runs on the same input give identical files, and a success after a failure
