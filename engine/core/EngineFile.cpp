@@ -1,5 +1,8 @@
 #include "engine/core/EngineFile.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tarvex::engine {
 
 void EngineFile::open(const char* name) {
@@ -10,34 +13,44 @@ void EngineFile::open(const char* name) {
 }
 
 void EngineFile::close() {
-    if (m_file != nullptr) std::fclose(m_file);
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+        // The new records were written over the old ones from the start; whatever of the
+        // old content lies beyond them is cut off now. Rewriting in place rather than
+        // truncating on opening spares the file system from freeing and reallocating
+        // the blocks of a result file on every run (on a journalling file system that
+        // costs milliseconds, many times the solution itself).
+        std::error_code ec;
+        std::filesystem::resize_file(m_name, m_size, ec);
+    }
     m_file = nullptr;
     m_name = nullptr;
+    m_size = 0;
 }
 
 bool EngineFile::begin() {
-    if (m_file == nullptr && m_name != nullptr) m_file = std::fopen(m_name, "wb");
+    if (m_file == nullptr && m_name != nullptr) {
+        m_file = std::fopen(m_name, "r+b");
+        if (m_file == nullptr) m_file = std::fopen(m_name, "wb");
+        m_size = 0;
+    }
     return m_file != nullptr;
 }
 
 void EngineFile::write(const Record& record) {
     if (!begin()) return;
-    std::fwrite(record.data(), 1, record.size(), m_file);
-    std::fputc('\n', m_file);
+    m_size += std::fwrite(record.data(), 1, record.size(), m_file);
+    if (std::fputc('\n', m_file) != EOF) ++m_size;
 }
 
 void EngineFile::writeEmpty() {
     if (!begin()) return;
-    std::fputc('\n', m_file);
+    if (std::fputc('\n', m_file) != EOF) ++m_size;
 }
-
-} // namespace tarvex::engine
-
-namespace tarvex::engine {
 
 void EngineFile::writeRaw(const char* data, std::size_t size) {
     if (!begin()) return;
-    std::fwrite(data, 1, size, m_file);
+    m_size += std::fwrite(data, 1, size, m_file);
 }
 
 } // namespace tarvex::engine

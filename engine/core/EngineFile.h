@@ -3,6 +3,7 @@
 #include "engine/core/Record.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 // One result or log file of an engine run, kept to the engine's opening rule: opening
@@ -37,6 +38,7 @@ private:
 
     const char* m_name = nullptr;
     std::FILE* m_file = nullptr;
+    std::uintmax_t m_size = 0; // bytes written by this run
 };
 
 } // namespace tarvex::engine

@@ -143,6 +143,15 @@ enum class Outcome { Continue, Converged, Failed };
 Outcome qHalf(PowerFlowModule& m, EngineLogStream& log) {
     for (;;) {
         m.QCONV = false;
+        // A generator returned to voltage control has just been put back at its set
+        // point, so the injections computed before the check no longer describe the
+        // state; a mismatch taken from them could declare convergence on voltages that
+        // were never solved. Recompute them first (a move to load bus changes no
+        // voltage and gives the same values again).
+        if (m.SWITCHED) {
+            CALCQ(m);
+            updateGeneratorQ(m);
+        }
         const double dq = qMismatch(m);
         summaryLine(m, dq, true);
         m.QCONV = dq < m.TOLQ;

@@ -24,18 +24,26 @@ TEST(EngineFileTest, KeepsUnwrittenFilesAndReplacesWrittenOnes) {
     ScopedWorkDir dir;
     writeFileText("kept.dat", "old status\nold rows\n");
     writeFileText("replaced.dat", "old status\nold rows\n");
+    writeFileText("grown.dat", "0\n");
     {
-        EngineFile kept, replaced, created;
+        EngineFile kept, replaced, created, grown;
         kept.open("kept.dat");
         replaced.open("replaced.dat");
         created.open("created.dat");
+        grown.open("grown.dat");
         Record r;
         r.text("new");
         replaced.write(r);
         replaced.writeEmpty();
+        r.clear();
+        r.text("a longer first record");
+        grown.write(r);
+        grown.writeRaw("raw\n", 4);
     }
     EXPECT_EQ(readFileText("kept.dat"), "old status\nold rows\n");
+    // Nothing of the old content survives behind a shorter new one.
     EXPECT_EQ(readFileText("replaced.dat"), "new\n\n");
+    EXPECT_EQ(readFileText("grown.dat"), "a longer first record\nraw\n");
     EXPECT_TRUE(std::filesystem::exists("created.dat"));
     EXPECT_EQ(readFileText("created.dat"), "");
 }

@@ -52,6 +52,18 @@ std::string manyBuses(int count) {
     return c.text();
 }
 
+// The swing bus and then `count` voltage-controlled buses with distinct limits, each a
+// generator row.
+std::string manyGenerators(int count) {
+    CaseBuilder c;
+    c.bus({.number = 1, .type = 3});
+    for (int n = 2; n <= count + 1; ++n) {
+        c.bus({.number = n, .type = 2, .voltage = 1.01, .qMax = 10, .qMin = -10});
+    }
+    for (int n = 2; n <= count + 1; ++n) c.branch({.from = n - 1, .to = n});
+    return c.text();
+}
+
 std::string manyBranches(int count) {
     CaseBuilder c;
     c.bus({.number = 1, .type = 3}).bus({.number = 2});
@@ -98,6 +110,10 @@ const StatusCase kCases[] = {
      },
      3, " DATA ERROR : END OF FILE INSIDE THE LOSS ZONE DATA (AFTER LINE 11)\n"},
     {"MoreThan40Buses", [] { return manyBuses(41); }, 3,
+     " DATA ERROR : MORE THAN 40 BUS CARDS, BUS CARD ON LINE 43\n"},
+    // Every generator row comes from a bus card, so the bus limit is what stops a 41st
+    // one: the generator table cannot be overrun.
+    {"MoreThan40GeneratorRows", [] { return manyGenerators(40); }, 3,
      " DATA ERROR : MORE THAN 40 BUS CARDS, BUS CARD ON LINE 43\n"},
     {"MoreThan100Branches", [] { return manyBranches(101); }, 3,
      " DATA ERROR : MORE THAN 100 BRANCH CARDS, BRANCH CARD ON LINE 107\n"},
@@ -219,12 +235,17 @@ INSTANTIATE_TEST_SUITE_P(BadCases, ReaderStatusTest, testing::ValuesIn(kCases),
                              return std::string(param.param.name);
                          });
 
-// Exactly 40 buses and 100 branches are within the tables.
+// Exactly 40 buses, 39 generator rows beside the swing bus and 100 branches are within
+// the tables.
 TEST(ReaderLimitsTest, FullTablesAreAccepted) {
     ScopedWorkDir dir;
     auto buses = runReader(manyBuses(40));
     EXPECT_FALSE(buses->status.failed()) << readFileText(files::kErrorLog);
     EXPECT_EQ(buses->NB, 40);
+    auto generators = runReader(manyGenerators(39));
+    EXPECT_FALSE(generators->status.failed()) << readFileText(files::kErrorLog);
+    EXPECT_EQ(generators->NGEN, 39);
+    EXPECT_EQ(generators->GENBUS[39], 40);
     auto branches = runReader(manyBranches(100));
     EXPECT_FALSE(branches->status.failed()) << readFileText(files::kErrorLog);
     EXPECT_EQ(branches->NBR, 100);
