@@ -31,6 +31,7 @@ public:
 
     CDialogFields& Fields() { return m_fields; }
     const CDialogFields& Fields() const { return m_fields; }
+    template <class T> T* Control(int id) const { return findChild<T*>(QString::number(id)); }
     int Model() const { return m_model; }
     // The model buttons: 1 classical, 2 two-axis.
     void ChooseModel(int model);
