@@ -73,6 +73,7 @@ TEST_F(MeterCostTest, SaveWritesTheCostsAsTypedToBothCostFiles) {
     EditCost(dialog, 1, "12");
     EditCost(dialog, 3, "abc");
     EditCost(dialog, 4, "99", Qt::Key_Escape); // Escape restores the previous text
+    EXPECT_TRUE(dialog.isVisible());           // and is not taken as closing the dialog
     dialog.findChild<QPushButton*>(QString::number(CDialogMeterCostMPL::kSave))->click();
     const std::string expected = "0\n12\n5\nabc\n5\n";
     EXPECT_EQ(readFileText(tarvex::files::kMeterCostEdited), expected);
