@@ -64,8 +64,10 @@ public:
     void SetTool(Tool tool);
     void RedrawAllViews();
 
-    // The user guide shipped beside the executable.
-    static QString HelpFilePath();
+    // The user guide: userguide/index.html beside the executable unless another folder
+    // was set.
+    QString HelpFilePath() const;
+    void SetHelpDirectory(const QString& dir) { m_helpDir = dir; }
     // The message of a command this build cannot run yet.
     static QString UnavailableMessage(const QString& label);
 
@@ -99,4 +101,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CMainFrame> m_frame;
     QString m_path;
+    QString m_helpDir;
 };
