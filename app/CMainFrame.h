@@ -44,7 +44,7 @@ public:
     QStatusBar* AnalysisStatusBar() const { return m_analysisBar; }
     QLabel* AnalysisText() const { return m_analysisText; }
     QSplitter* Splitter() const { return m_splitter; }
-    const CDiagramPane& DiagramPane() const { return m_diagram; }
+    CDiagramPane& DiagramPane() { return m_diagram; }
     QWidget* PlotPane() const { return m_plot; }
 
     // Rebuilds the mode's Analysis, Measurement and Options items, as before any menu

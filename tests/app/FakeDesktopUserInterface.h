@@ -2,6 +2,8 @@
 
 #include "app/CDesktopUserInterface.h"
 
+#include <QPrinter>
+
 #include <deque>
 #include <optional>
 #include <string>
@@ -75,9 +77,20 @@ public:
         helpPaths.push_back(path);
         return true;
     }
-    bool AskPrinter(QPrinter&) override { return false; }
+    // Printing goes to this PDF file when set; otherwise the print dialog is cancelled.
+    std::string printFile;
+    int previews = 0;
+    bool AskPrinter(QPrinter& printer) override {
+        if (printFile.empty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printFile));
+        return true;
+    }
     bool AskPageSetup(QPrinter&) override { return false; }
-    void ShowPrintPreview(QPrinter&, const std::function<void(QPrinter*)>&) override {}
+    void ShowPrintPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override {
+        ++previews;
+        if (AskPrinter(printer)) paint(&printer);
+    }
 
 private:
     template <class T> static T pop(std::deque<T>& queue, T fallback) {

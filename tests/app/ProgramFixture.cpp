@@ -19,7 +19,8 @@ ProgramFixture::ProgramFixture() {
     writeFileText("tvx.err", kCatalogue);
     profile = std::make_unique<QSettings>(
         QString::fromStdString((dir.path() / "profile.ini").string()), QSettings::IniFormat);
-    program = std::make_unique<CDesktopApp>(ui, *profile, CErrorReporter(std::vector<std::filesystem::path>{}),
+    program = std::make_unique<CDesktopApp>(ui, *profile,
+                                            CErrorReporter(std::vector<std::filesystem::path>{}),
                                             [] { tarvex::engine::PFLINFLO(); });
 }
 

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -130,6 +131,34 @@ TEST_F(StartupTest, HelpOpensTheShippedGuideOrSaysItIsMissing) {
     ASSERT_EQ(ui.helpPaths.size(), 1u);
     EXPECT_EQ(ui.helpPaths[0], (dir.path() / "guide" / "index.html").string());
     EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(StartupTest, PrintingDrawsTheDiagramPageOnThePrinter) {
+    // Cancelled: nothing is written.
+    trigger(CommandId::FilePrint);
+    EXPECT_FALSE(std::filesystem::exists("diagram.pdf"));
+
+    std::vector<QRect> pages;
+    const auto drawPage = frame().DiagramPane().drawPage;
+    frame().DiagramPane().drawPage = [&](QPainter& painter, const QRect& page) {
+        pages.push_back(page);
+        drawPage(painter, page);
+    };
+    ui.printFile = (dir.path() / "diagram.pdf").string();
+    trigger(CommandId::FilePrint);
+    // One page: the printable area of a portrait sheet, in device pixels.
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_GT(pages[0].width(), 0);
+    EXPECT_GT(pages[0].height(), pages[0].width());
+    const std::string pdf = tarvex::test::readFileText("diagram.pdf");
+    ASSERT_GT(pdf.size(), 100u);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+
+    ui.printFile = (dir.path() / "preview.pdf").string();
+    trigger(CommandId::FilePrintPreview);
+    EXPECT_EQ(ui.previews, 1);
+    EXPECT_EQ(pages.size(), 2u);
+    EXPECT_GT(std::filesystem::file_size("preview.pdf"), 100u);
 }
 
 } // namespace
