@@ -1,10 +1,13 @@
+#include "app/CAboutDialog.h"
 #include "app/CToolbarIcons.h"
 #include "dialogs/DialogCaseName.h"
 #include "dialogs/DialogLosses.h"
 
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +45,22 @@ TEST(DialogLossesTest, ShowsTheFourFiguresWithFourDecimals) {
         if (label->objectName().isEmpty()) captions << label->text();
     EXPECT_EQ(captions, QStringList({"Real Power Loss:", "Reactive Power Loss:",
                                      "Line Charging Loss:", "Shunt Cap/Reactor Loss:"}));
+}
+
+TEST(AboutDialogTest, ShowsNameVersionNoticeAndOneOkButton) {
+    CAboutDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), "About Tarvex");
+    const auto* version = dialog.findChild<QLabel*>("version");
+    ASSERT_NE(version, nullptr);
+    EXPECT_TRUE(version->text().startsWith("Tarvex Version "));
+    EXPECT_GT(version->text().size(), QString("Tarvex Version ").size());
+    const auto* notice = dialog.findChild<QLabel*>("notice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(notice->text().isEmpty());
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(dialog.findChild<QDialogButtonBox*>()->standardButton(buttons[0]),
+              QDialogButtonBox::Ok);
 }
 
 TEST(ToolbarIconsTest, EveryImageIsItsOwnSixteenByFifteenPicture) {
