@@ -163,9 +163,12 @@ void CMainFrame::Fill(QMenu* menu, const std::vector<Entry>& entries) {
 
 void CMainFrame::AddEntry(QMenu* menu, const Entry& entry, QAction* before) {
     switch (entry.kind) {
-    case Entry::Kind::Separator:
-        menu->insertSeparator(before);
+    case Entry::Kind::Separator: {
+        QAction* separator = menu->insertSeparator(before);
+        // The separator after the recent files closes their section.
+        if (m_recentStart != nullptr && m_recentEnd == nullptr) m_recentEnd = separator;
         break;
+    }
     case Entry::Kind::Command:
         if (QAction* action = m_commands.Action(entry.id)) menu->insertAction(before, action);
         break;
@@ -176,14 +179,11 @@ void CMainFrame::AddEntry(QMenu* menu, const Entry& entry, QAction* before) {
         break;
     }
     case Entry::Kind::RecentFiles:
-        // Marked by the separator before it, which the recent entries follow.
+        // The recent entries go between the item before this place and the next separator.
         m_recentStart = menu->actions().isEmpty() ? nullptr : menu->actions().constLast();
         m_recentEnd = nullptr;
         break;
     }
-    if (entry.kind == Entry::Kind::Separator && m_recentStart != nullptr &&
-        m_recentEnd == nullptr && menu->actions().constLast() != m_recentStart)
-        m_recentEnd = menu->actions().constLast();
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& files) {
