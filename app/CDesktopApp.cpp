@@ -29,7 +29,9 @@ CDesktopApp::CDesktopApp(CDesktopUserInterface& ui, QSettings& profile, CErrorRe
       m_actionOwner(std::make_unique<QObject>()),
       m_commands(std::make_unique<CCommandRegistry>(m_actionOwner.get())), m_recent(profile) {
     RegisterCommands();
-    m_frame = std::make_unique<CMainFrame>(m_state, m_doc, *m_commands);
+    m_frame = std::make_unique<CMainFrame>(m_state, m_doc, *m_commands, m_ui, [this](int code) {
+        m_errors.ReportError(m_ui, code);
+    });
     m_frame->onFileDropped = [this](const QString& path) { OpenDocumentFile(path); };
     m_frame->onCloseRequested = [this] { return SaveModified(); };
     UpdateTitle();

@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include "view/CVoltagePlotView.h"
+
 #include "app/CCommandRegistry.h"
 #include "app/CRecentFileList.h"
 #include "model/SkemtorApp.h"
@@ -60,8 +62,10 @@ QLabel* indicator(QWidget* parent, const char* sizeText) {
 
 } // namespace
 
-CMainFrame::CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands)
-    : m_app(app), m_doc(doc), m_commands(commands) {
+CMainFrame::CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands,
+                       CUserInterface& ui, std::function<void(int code)> reportError)
+    : m_app(app), m_doc(doc), m_commands(commands), m_ui(ui),
+      m_reportError(std::move(reportError)) {
     setObjectName(QStringLiteral("mainFrame"));
     m_standardBar = BuildToolBar("standardToolBar", CMenuLayout::StandardToolBar());
     m_elementBar = BuildToolBar("elementToolBar", CMenuLayout::ElementToolBar());
@@ -119,8 +123,8 @@ void CMainFrame::BuildPanes() {
     m_splitter = new QSplitter(Qt::Vertical, central);
     m_splitter->setObjectName(QStringLiteral("panes"));
     m_splitter->setChildrenCollapsible(true);
-    m_diagram = CPanes::CreateDiagramPane(m_splitter, m_app, m_doc);
-    m_plot = CPanes::CreatePlotPane(m_splitter, m_app);
+    m_diagram = CPanes::CreateDiagramPane(m_splitter, m_app, m_doc, m_ui);
+    m_plot = CPanes::CreatePlotPane(m_splitter, m_app, m_reportError);
     m_splitter->addWidget(m_diagram.widget);
     m_splitter->addWidget(m_plot);
     m_splitter->setStretchFactor(0, 1);

@@ -12,6 +12,7 @@
 class CCommandRegistry;
 class CSkemtorApp;
 class CSkemtorDoc;
+class CUserInterface;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -33,7 +34,10 @@ public:
         "Real Measured: 0.00000   Real Estimated: 0.00000    Reactive Measure: 0.00000 "
         "Reactive Estimated: 0.00000";
 
-    CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands);
+    // `ui` is what the diagram pane's editing asks the user through; `reportError` shows
+    // an engine error code found by the plot pane.
+    CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands,
+               CUserInterface& ui, std::function<void(int code)> reportError);
 
     // The menu bar's top-level menus in order.
     QMenu* TopMenu(CMenuLayout::MenuIndex index) const { return m_menus.at(index); }
@@ -81,6 +85,8 @@ private:
     CSkemtorApp& m_app;
     CSkemtorDoc& m_doc;
     CCommandRegistry& m_commands;
+    CUserInterface& m_ui;
+    std::function<void(int code)> m_reportError;
     std::vector<QMenu*> m_menus;
     QAction* m_recentStart = nullptr; // separator before the recent files
     QAction* m_recentEnd = nullptr;   // separator after them

@@ -1,42 +1,37 @@
 #include "app/CPanes.h"
 
 #include "model/SkemtorApp.h"
+#include "view/CQtElementDialogs.h"
+#include "view/CSkemtorView.h"
+#include "view/CVoltagePlotView.h"
 
 #include <QPainter>
-#include <QPalette>
-#include <QWidget>
+#include <QPaintDevice>
 
-namespace {
-
-// Stands in for a pane until its view exists: a white area the size of the pane.
-QWidget* blankPane(QWidget* parent, const char* name) {
-    auto* pane = new QWidget(parent);
-    pane->setObjectName(QString::fromLatin1(name));
-    pane->setAutoFillBackground(true);
-    QPalette palette = pane->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    pane->setPalette(palette);
-    pane->setMinimumSize(0, 0);
-    return pane;
-}
-
-} // namespace
-
-CDiagramPane CPanes::CreateDiagramPane(QWidget* parent, CSkemtorApp& app, CSkemtorDoc&) {
+CDiagramPane CPanes::CreateDiagramPane(QWidget* parent, CSkemtorApp& app, CSkemtorDoc& doc,
+                                       CUserInterface& ui) {
     CDiagramPane pane;
-    pane.widget = blankPane(parent, "diagramPane");
-    // The page shows the canvas outline, scaled to fit, until the diagram draws itself.
-    pane.drawPage = [&app](QPainter& painter, const QRect& page) {
-        const double sx = page.width() / static_cast<double>(app.m_canvasSize.width);
-        const double sy = page.height() / static_cast<double>(app.m_canvasSize.height);
-        const double scale = std::min(sx, sy);
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawRect(QRectF(page.left(), page.top(), app.m_canvasSize.width * scale,
-                                app.m_canvasSize.height * scale));
+    pane.dialogs = std::make_shared<CQtElementDialogs>(parent, app, doc);
+    pane.view = new CSkemtorView(doc, app, ui, *pane.dialogs, parent);
+    pane.view->setObjectName(QStringLiteral("diagramPane"));
+    pane.dialogs->SetParent(pane.view);
+    pane.widget = pane.view;
+    // A printed page shows the canvas's top-left corner at true size: one unit is a
+    // hundredth of an inch on paper as on the screen.
+    CSkemtorView* view = pane.view;
+    pane.drawPage = [view](QPainter& painter, const QRect& page) {
+        painter.save();
+        painter.translate(page.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), page.size()));
+        view->DrawDiagram(painter, painter.device()->logicalDpiX() / 100.0, false);
+        painter.restore();
     };
     return pane;
 }
 
-QWidget* CPanes::CreatePlotPane(QWidget* parent, CSkemtorApp&) {
-    return blankPane(parent, "plotPane");
+CVoltagePlotView* CPanes::CreatePlotPane(QWidget* parent, CSkemtorApp& app,
+                                         std::function<void(int code)> report) {
+    auto* plot = new CVoltagePlotView(app, ".", std::move(report), parent);
+    plot->setObjectName(QStringLiteral("plotPane"));
+    return plot;
 }

@@ -5,8 +5,6 @@
 #include "exchange/editing/ElementDialogs.h"
 #include "model/SkemtorDoc.h"
 
-#include <string>
-
 using Mode = CSkemtorApp::Mode;
 
 namespace {
@@ -30,40 +28,15 @@ void CDoubleClickCommand::Edited() {
     m_editor.Doc().SetModifiedFlag(true);
 }
 
-void CDoubleClickCommand::EditBus(int index) {
-    CSkemtorDoc& doc = m_editor.Doc();
-    CBus& bus = *doc.GetBus(index);
-    const Mode mode = m_editor.App().m_mode;
-    if (mode == Mode::PowerFlow || mode == Mode::OptimalPowerFlow) {
-        m_editor.Dialogs().EditBusPowerFlowData(bus);
-        if (bus.m_type == CBus::kSlack) {
-            for (int i = 0; i < doc.GetBusCount(); ++i) {
-                const CBus& other = *doc.GetBus(i);
-                if (i == index || other.m_type != CBus::kSlack) continue;
-                m_editor.Ui().ShowMessage("Warning: More Than One Slack Bus",
-                                          "Bus " + std::to_string(other.m_number) +
-                                              " is already a slack bus.  There is now more "
-                                              "than one slack bus.",
-                                          CUserInterface::Icon::Exclamation);
-            }
-        }
-    } else {
-        m_editor.Dialogs().EditBusLayout(bus);
-        for (const auto& line : doc.LineArray())
-            if (line->m_bus1 == bus.m_number || line->m_bus2 == bus.m_number)
-                UpdateArea(doc, *line);
-        bus.SetSelected(0);
-    }
-    Edited();
-}
-
 void CDoubleClickCommand::Run(CPointL point) {
     CSkemtorDoc& doc = m_editor.Doc();
     CElementDialogs& dialogs = m_editor.Dialogs();
     const Mode mode = m_editor.App().m_mode;
 
-    for (int i = 0; i < doc.GetBusCount(); ++i)
-        if (doc.GetBus(i)->HitTest(point.x, point.y)) EditBus(i);
+    eachHit(doc.BusArray(), point, [&](CBus& bus) {
+        dialogs.EditBus(bus);
+        Edited();
+    });
 
     eachHit(doc.LineArray(), point, [&](CLine& line) {
         for (const auto& breaker : doc.BreakerArray())

@@ -17,7 +17,6 @@ public:
     static void UpdateArea(const CSkemtorDoc& doc, CLine& line);
 
 private:
-    void EditBus(int index);
     void Edited();
 
     CDiagramEditor& m_editor;

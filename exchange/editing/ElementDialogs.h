@@ -18,8 +18,10 @@ class CElementDialogs {
 public:
     virtual ~CElementDialogs() = default;
 
-    virtual void EditBusLayout(CBus& bus) = 0;
-    virtual void EditBusPowerFlowData(CBus& bus) = 0;
+    // The power flow data in the Power Flow and Optimal Power Flow modes, with a warning
+    // for every other slack bus; otherwise number, name, area and size, after which the
+    // branches at the bus take their areas again and the bus is deselected.
+    virtual void EditBus(CBus& bus) = 0;
     virtual void EditLine(CLine& line) = 0;
     virtual void EditCapacitance(CCapacitance& capacitance) = 0;
     virtual void EditPowerFlowMeter(CPowerFlow& meter) = 0;

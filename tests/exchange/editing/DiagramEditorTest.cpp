@@ -5,6 +5,8 @@
 #include "tests/support/FileText.h"
 #include "tests/support/ScopedWorkDir.h"
 
+#include <functional>
+
 using Tool = CSkemtorApp::Tool;
 using Mode = CSkemtorApp::Mode;
 
@@ -15,9 +17,9 @@ TEST(SnapTest, PositiveRoundsToNearestNegativeMovesTowardZero) {
     struct Case {
         CPointL in, out;
     };
-    for (const Case& c : {Case{{133, -127}, {130, -120}}, Case{{135, -135}, {140, -130}},
-                          Case{{134, -121}, {130, -120}}, Case{{0, -5}, {0, 0}},
-                          Case{{9, -9}, {10, 0}}}) {
+    for (const Case& c :
+         {Case{{133, -127}, {130, -120}}, Case{{135, -135}, {140, -130}},
+          Case{{134, -121}, {130, -120}}, Case{{0, -5}, {0, 0}}, Case{{9, -9}, {10, 0}}}) {
         EXPECT_EQ(editing::SnapPoint(c.in), c.out) << c.in.x << "," << c.in.y;
     }
 }
@@ -163,8 +165,8 @@ TEST_F(MeterPlacementTest, FlowMeterTakesTheRowOfItsBranchDirection) {
     Click(Tool::CurrentMeasurement, 320, -190);
     ASSERT_EQ(doc.GetCurrentCount(), 1);
     EXPECT_FLOAT_EQ(static_cast<float>(doc.GetCurrent(0)->m_value), 0.505f);
-    EXPECT_EQ(dialogs.opened, (std::vector<std::string>{"line", "power flow meter",
-                                                        "current meter"}));
+    EXPECT_EQ(dialogs.opened,
+              (std::vector<std::string>{"line", "power flow meter", "current meter"}));
 }
 
 TEST_F(MeterPlacementTest, BusMetersSkipTheStatusAndKeepDefaultsWithoutARow) {
@@ -195,27 +197,10 @@ TEST_F(MeterPlacementTest, MissingResultFileLeavesTheDefaults) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(EditorFixture, DoubleClickWarnsOfEveryOtherSlackBus) {
-    AddBus(200, -200).m_type = CBus::kSlack;
-    AddBus(500, -200);
-    AddBus(800, -200).m_type = CBus::kSlack;
-    app.m_mode = Mode::PowerFlow;
-    dialogs.onBusPowerFlow = [](CBus& bus) { bus.m_type = CBus::kSlack; };
-    editor.DoubleClick({450, -195});
-    EXPECT_EQ(dialogs.opened, std::vector<std::string>{"bus power flow"});
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].title, "Warning: More Than One Slack Bus");
-    EXPECT_EQ(ui.messages[0].text,
-              "Bus 1 is already a slack bus.  There is now more than one slack bus.");
-    EXPECT_EQ(ui.messages[1].text.substr(0, 6), "Bus 3 ");
-    EXPECT_TRUE(doc.IsModified());
-}
-
 TEST_F(EditorFixture, DoubleClickOpensOnlyTheDialogsOfTheMode) {
-    CBus& bus = AddBus(200, -200);
-    bus.m_area = 2;
+    AddBus(200, -200);
     AddBus(500, -200);
-    CLine& line = AddLine({150, -190}, {450, -190});
+    AddLine({150, -190}, {450, -190});
     doc.AddBreaker(std::make_unique<CCircuitBreaker>(300, -190, 1, 2));
     doc.AddGenerator(std::make_unique<CGenerator>(130, -195, 0, 1));
     dialogs.opened.clear();
@@ -235,10 +220,10 @@ TEST_F(EditorFixture, DoubleClickOpensOnlyTheDialogsOfTheMode) {
     editor.DoubleClick({120, -195});
     EXPECT_EQ(dialogs.opened, std::vector<std::string>{"generator cost"});
 
-    app.m_mode = Mode::NetworkEdit;
-    editor.DoubleClick({190, -195});
-    EXPECT_EQ(line.m_area, CLine::kTieLineArea) << "areas 2 and 0 make a tie line";
-    EXPECT_EQ(line.m_tieLine, 1);
+    dialogs.opened.clear();
+    editor.DoubleClick({190, -195}); // the bus, and the generator beside it is not hit
+    EXPECT_EQ(dialogs.opened, std::vector<std::string>{"bus"});
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(EditorFixture, DeleteTakesTheFirstSelectedKindOnly) {

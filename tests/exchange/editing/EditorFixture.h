@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,13 +18,7 @@ namespace tarvex::test {
 class FakeDialogs : public CElementDialogs {
 public:
     std::vector<std::string> opened;
-    std::function<void(CBus&)> onBusPowerFlow;
-
-    void EditBusLayout(CBus&) override { opened.push_back("bus layout"); }
-    void EditBusPowerFlowData(CBus& bus) override {
-        opened.push_back("bus power flow");
-        if (onBusPowerFlow) onBusPowerFlow(bus);
-    }
+    void EditBus(CBus&) override { opened.push_back("bus"); }
     void EditLine(CLine&) override { opened.push_back("line"); }
     void EditCapacitance(CCapacitance&) override { opened.push_back("capacitance"); }
     void EditPowerFlowMeter(CPowerFlow&) override { opened.push_back("power flow meter"); }
