@@ -6,6 +6,7 @@
 #include "exchange/PowerFlowCommands.h"
 #include "model/DocumentFile.h"
 #include "model/Settings.h"
+#include "view/CDiagramExporter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,9 +30,8 @@ CDesktopApp::CDesktopApp(CDesktopUserInterface& ui, QSettings& profile, CErrorRe
       m_actionOwner(std::make_unique<QObject>()),
       m_commands(std::make_unique<CCommandRegistry>(m_actionOwner.get())), m_recent(profile) {
     RegisterCommands();
-    m_frame = std::make_unique<CMainFrame>(m_state, m_doc, *m_commands, m_ui, [this](int code) {
-        m_errors.ReportError(m_ui, code);
-    });
+    m_frame = std::make_unique<CMainFrame>(m_state, m_doc, *m_commands, m_ui,
+                                           [this](int code) { m_errors.ReportError(m_ui, code); });
     m_frame->onFileDropped = [this](const QString& path) { OpenDocumentFile(path); };
     m_frame->onCloseRequested = [this] { return SaveModified(); };
     UpdateTitle();
@@ -207,6 +207,23 @@ void CDesktopApp::PaintPages(QPrinter& printer) {
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect target(QPoint(0, 0), page.size());
     if (m_frame->DiagramPane().drawPage) m_frame->DiagramPane().drawPage(painter, target);
+}
+
+void CDesktopApp::ExportDiagram() {
+    CUserInterface::SaveFileRequest request;
+    request.defaultName = QFileInfo(DocumentTitle()).completeBaseName().toStdString() + ".png";
+    request.defaultExtension = ".png";
+    request.filterLabel = "PNG Picture (*.png);;SVG Drawing (*.svg);;PDF Document (*.pdf)";
+    request.filterPattern = "*.png";
+    const std::optional<std::string> chosen = m_ui.AskSaveFileName(request);
+    if (!chosen) return;
+    QString error;
+    if (!CDiagramExporter::Export(*m_frame->DiagramPane().view, QString::fromStdString(*chosen),
+                                  error))
+        m_ui.ShowMessage("Export Diagram",
+                         "The diagram could not be exported to " + *chosen + ".  " +
+                             error.toStdString(),
+                         CUserInterface::Icon::Exclamation);
 }
 
 void CDesktopApp::Print() {

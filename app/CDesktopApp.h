@@ -87,6 +87,7 @@ private:
     void PrintPreview();
     void PrintSetup();
     void PaintPages(QPrinter& printer);
+    void ExportDiagram();
     bool ToolEnabled(Tool tool) const;
     CPowerFlowCommands PowerFlow();
 

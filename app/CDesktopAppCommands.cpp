@@ -4,6 +4,8 @@
 
 #include "app/CDesktopUserInterface.h"
 #include "app/CMainFrame.h"
+#include "dialogs/CommandDialogs.h"
+#include "dialogs/DialogAnalysisOptions.h"
 #include "exchange/PowerFlowCommands.h"
 
 #include <QAction>
@@ -123,6 +125,15 @@ void CDesktopApp::RegisterFileCommands() {
            {},
            {},
            [this] { PrintSetup(); }});
+    c.Add({Id::FileExportDiagram,
+           "&Export Diagram...",
+           {},
+           {},
+           "Save the diagram with its labels as a PNG, SVG or PDF picture",
+           Kind::None,
+           {},
+           {},
+           [this] { ExportDiagram(); }});
     const Id recent[] = {Id::FileRecent1, Id::FileRecent2, Id::FileRecent3, Id::FileRecent4};
     for (int i = 0; i < CRecentFileList::kSize; ++i)
         c.Add({recent[i],
@@ -452,7 +463,7 @@ void CDesktopApp::RegisterAnalysisCommands() {
            Kind::None,
            {},
            {},
-           unavailable(Id::PlotOptions)});
+           [this] { EditPlotVariables(m_frame.get(), m_state, m_doc); }});
     c.Add({Id::RunOptimalPowerFlow,
            "Run &Optimal Power Flow",
            {},
@@ -479,7 +490,7 @@ void CDesktopApp::RegisterAnalysisCommands() {
            Kind::None,
            {},
            {},
-           unavailable(Id::AnalysisOptions)});
+           [this] { EditAnalysisOptions(m_frame.get(), m_state, [this] { RedrawAllViews(); }); }});
     // Placeholders: grayed, never run.
     c.Add({Id::NoAnalysisAvailable,
            "No Analysis Available",

@@ -36,8 +36,8 @@ public:
 
     // `ui` is what the diagram pane's editing asks the user through; `reportError` shows
     // an engine error code found by the plot pane.
-    CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands,
-               CUserInterface& ui, std::function<void(int code)> reportError);
+    CMainFrame(CSkemtorApp& app, CSkemtorDoc& doc, CCommandRegistry& commands, CUserInterface& ui,
+               std::function<void(int code)> reportError);
 
     // The menu bar's top-level menus in order.
     QMenu* TopMenu(CMenuLayout::MenuIndex index) const { return m_menus.at(index); }

@@ -5,8 +5,8 @@
 #include "view/CSkemtorView.h"
 #include "view/CVoltagePlotView.h"
 
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 
 CDiagramPane CPanes::CreateDiagramPane(QWidget* parent, CSkemtorApp& app, CSkemtorDoc& doc,
                                        CUserInterface& ui) {

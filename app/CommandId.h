@@ -10,6 +10,8 @@ enum class CommandId : int {
     FileSave = 57603,
     FileSaveAs = 57604,
     FilePrintSetup = 57606,
+    // Beyond the classic command set: pictures of the diagram for lab reports.
+    FileExportDiagram = 33100,
     FilePrint = 57607,
     FilePrintPreview = 57609,
     FileRecent1 = 57616, // the recent files follow in order

@@ -7,8 +7,13 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <clocale>
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The toolkit sets the C library's locale from the environment; every engine file
+    // and label is written and read with printf/scanf and must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Tarvex"));
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarvex"));

@@ -21,8 +21,8 @@ TEST_F(MenuBarTest, StaticMenusHoldTheirItemsInOrder) {
     EXPECT_EQ(menuTexts(Menu::kFile),
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
                            "---", "Create &IEEE Data File", "Create &Measurement File", "---",
-                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "---",
-                           "Recent File", "---", "E&xit"}));
+                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...",
+                           "&Export Diagram...", "---", "Recent File", "---", "E&xit"}));
     EXPECT_EQ(menuTexts(Menu::kEdit), QStringList({"&Undo\tCtrl+Z", "---", "Cu&t\tCtrl+X",
                                                    "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
     EXPECT_EQ(menuTexts(Menu::kView), QStringList({"&Toolbar", "&Status Bar"}));
