@@ -28,14 +28,13 @@ mkdir -p "$work"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
     echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): running the example's power flow"
     echo "with tarvex-engine instead of the desktop program."
-    cmake --build build --target tarvex-engine tarvex-case-file tarvex-example
-    if [ -f "$document" ]; then
-        echo "Case: $document"
-        ./build/cli/tarvex-case-file "$document" "$work/example.dat"
-    else
-        echo "Case: the built-in five-bus example ($document is not there)"
-        ./build/cli/tarvex-example "$work/example.dat"
+    cmake --build build --target tarvex-engine
+    if [ ! -f "$document" ]; then
+        echo "run.sh: the example $document is missing" >&2
+        exit 1
     fi
+    echo "Case: $document"
+    ./build/cli/tarvex-engine case "$document" --output "$work/example.dat"
     status=0
     ./build/cli/tarvex-engine powerflow --dir "$work" --case "$work/example.dat" || status=$?
     echo

@@ -118,10 +118,6 @@ bool CDesktopApp::OpenDocumentFile(const QString& path) {
         m_ui.ShowMessage(kProgramTitle, result.message, CUserInterface::Icon::Exclamation);
         return false;
     }
-    // The case name heads the power flow case file, whose base MVA starts in column 32;
-    // a name saved shorter (or empty) would shift the base, so it is brought to 31
-    // characters as File New makes it.
-    m_state.SetCaseName(m_state.m_caseName);
     m_path = QFileInfo(path).absoluteFilePath();
     m_recent.Add(m_path);
     m_frame->SetRecentFiles(m_recent.Files());

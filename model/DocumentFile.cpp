@@ -39,6 +39,10 @@ CDocumentFile::Result CDocumentFile::LoadBytes(std::string_view bytes, const std
         doc.SetModifiedFlag(false);
         return {false, loadMessage(error.GetCause(), fileName)};
     }
+    // The case name heads the power flow case file, whose base MVA starts in column 32;
+    // a name saved shorter (or empty) would shift the base, so it is brought to 31
+    // characters as File New makes it.
+    app.SetCaseName(app.m_caseName);
     return {true, {}};
 }
 
