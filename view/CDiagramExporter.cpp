@@ -2,6 +2,7 @@
 
 #include "exchange/editing/DiagramPainter.h"
 #include "model/SafeFileWriter.h"
+#include "view/CDiagramExporterBounds.h"
 #include "view/CSkemtorView.h"
 
 #include <QBuffer>
@@ -12,7 +13,23 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
+
+// Everything drawn, with the border all round.
+CRectL pictureBounds(CSkemtorView& view, int margin) {
+    CRectL bounds = CDiagramPainter::Bounds(view.Document(), view.App(), 0);
+    const CRectL drawn = CDiagramExporterBounds::Measure(view);
+    if (drawn != CRectL{}) {
+        bounds.m_xMin = std::min(bounds.m_xMin, drawn.m_xMin);
+        bounds.m_xMax = std::max(bounds.m_xMax, drawn.m_xMax);
+        bounds.m_yMax = std::max(bounds.m_yMax, drawn.m_yMax);
+        bounds.m_yMin = std::min(bounds.m_yMin, drawn.m_yMin);
+    }
+    return {bounds.m_xMin - margin, bounds.m_yMax + margin, bounds.m_xMax + margin,
+            bounds.m_yMin - margin};
+}
 
 // Paints the diagram so that the bounds' top-left corner lands on the device origin.
 void paint(CSkemtorView& view, QPainter& painter, const CRectL& bounds, double scale) {
@@ -21,6 +38,10 @@ void paint(CSkemtorView& view, QPainter& painter, const CRectL& bounds, double s
 }
 
 } // namespace
+
+CRectL CDiagramExporter::PictureBounds(CSkemtorView& view) {
+    return pictureBounds(view, kMargin);
+}
 
 CDiagramExporter::Format CDiagramExporter::FormatOf(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -36,7 +57,7 @@ bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QStri
         error = "Choose a file name ending in .png, .svg or .pdf.";
         return false;
     }
-    const CRectL bounds = CDiagramPainter::Bounds(view.Document(), view.App(), kMargin);
+    const CRectL bounds = PictureBounds(view);
     const int width = bounds.m_xMax - bounds.m_xMin;
     const int height = bounds.m_yMax - bounds.m_yMin;
 

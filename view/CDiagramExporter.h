@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Rect.h"
+
 #include <QString>
 
 class CSkemtorView;
@@ -16,6 +18,10 @@ public:
     // written beside its final name and renamed, so a failure never leaves half a file.
     static bool Export(CSkemtorView& view, const QString& fileName, QString& error);
 
-    static constexpr int kMargin = 80; // room for the labels around the outermost elements
+    // The picture's rectangle in diagram units: everything drawn, texts included, with a
+    // white border of kMargin all round.
+    static CRectL PictureBounds(CSkemtorView& view);
+
+    static constexpr int kMargin = 20;
     static constexpr double kPngPixelsPerUnit = 2.0;
 };
