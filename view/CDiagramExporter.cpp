@@ -6,11 +6,15 @@
 #include "view/CSkemtorView.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -51,6 +55,26 @@ CDiagramExporter::Format CDiagramExporter::FormatOf(const QString& fileName) {
     return Format::Unknown;
 }
 
+QString CDiagramExporter::WithSuffixOf(const QString& fileName, const QString& selectedFilter) {
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    const QRegularExpressionMatch pattern =
+        QRegularExpression(QStringLiteral("\\(\\*(\\.[A-Za-z0-9]+)")).match(selectedFilter);
+    return pattern.hasMatch() ? fileName + pattern.captured(1) : fileName;
+}
+
+void CDiagramExporter::AskAndExport(CSkemtorView& view) {
+    QString filter;
+    const QString name = WithSuffixOf(
+        QFileDialog::getSaveFileName(&view, QObject::tr("Export Diagram"),
+                                     QDir::current().filePath(QStringLiteral("diagram.png")),
+                                     QString::fromLatin1(kFileFilter), &filter),
+        filter);
+    if (name.isEmpty()) return;
+    QString error;
+    if (!Export(view, name, error))
+        QMessageBox::warning(&view, QObject::tr("Export Diagram"), error);
+}
+
 bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QString& error) {
     const Format format = FormatOf(fileName);
     if (format == Format::Unknown) {
@@ -87,7 +111,8 @@ bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QStri
         QPdfWriter pdf(&buffer);
         constexpr int kDpi = 600;
         pdf.setResolution(kDpi);
-        pdf.setPageSize(QPageSize(QSizeF(width / 100.0, height / 100.0), QPageSize::Inch));
+        pdf.setPageSize(QPageSize(QSizeF(width / 100.0, height / 100.0), QPageSize::Inch, QString(),
+                                  QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&pdf);
         paint(view, painter, bounds, kDpi / 100.0);

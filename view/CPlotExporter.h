@@ -24,6 +24,9 @@ public:
     static constexpr int kDefaultWidth = 800;
     static constexpr int kDefaultHeight = 400;
 
+    static constexpr const char* kPictureFilter = "PNG picture (*.png);;SVG picture (*.svg)";
+    static constexpr const char* kDataFilter = "Comma-separated values (*.csv)";
+
     static Format FormatOf(const QString& fileName);
 
     // False, with `error` saying why, when there is nothing plotted or the file cannot

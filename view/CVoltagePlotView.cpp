@@ -1,6 +1,7 @@
 #include "view/CVoltagePlotView.h"
 
 #include "model/SkemtorApp.h"
+#include "view/CDiagramExporter.h"
 #include "view/CPainterSurface.h"
 #include "view/CPlotExporter.h"
 
@@ -69,9 +70,11 @@ QString CVoltagePlotView::SuggestedName(const QString& extension) const {
 }
 
 void CVoltagePlotView::AskAndExportPlot() {
-    const QString name =
+    QString filter;
+    const QString name = CDiagramExporter::WithSuffixOf(
         QFileDialog::getSaveFileName(this, tr("Export Plot"), SuggestedName(".png"),
-                                     tr("PNG picture (*.png);;SVG picture (*.svg)"));
+                                     QString::fromLatin1(CPlotExporter::kPictureFilter), &filter),
+        filter);
     if (name.isEmpty()) return;
     m_lastExportFolder = QFileInfo(name).absolutePath();
     QString error;
@@ -80,8 +83,11 @@ void CVoltagePlotView::AskAndExportPlot() {
 }
 
 void CVoltagePlotView::AskAndExportData() {
-    const QString name = QFileDialog::getSaveFileName(
-        this, tr("Export Data"), SuggestedName(".csv"), tr("Comma-separated values (*.csv)"));
+    QString filter;
+    const QString name = CDiagramExporter::WithSuffixOf(
+        QFileDialog::getSaveFileName(this, tr("Export Data"), SuggestedName(".csv"),
+                                     QString::fromLatin1(CPlotExporter::kDataFilter), &filter),
+        filter);
     if (name.isEmpty()) return;
     m_lastExportFolder = QFileInfo(name).absolutePath();
     QString error;

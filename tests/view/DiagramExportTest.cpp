@@ -239,4 +239,23 @@ TEST_F(DiagramExportTest, RefusedFileNamesGiveAMessageAndLeaveNoFile) {
     EXPECT_EQ(remaining, std::vector<std::string>{"plain-file"});
 }
 
+// The file dialog's chosen filter completes a name typed without an extension.
+TEST(DiagramExportFileNameTest, ANameWithoutExtensionTakesTheChosenFiltersOne) {
+    struct Case {
+        const char *typed, *filter, *expected;
+    };
+    const Case cases[] = {
+        {"report/fig1", "PNG picture (*.png)", "report/fig1.png"},
+        {"report.d/fig1", "PDF document (*.pdf)", "report.d/fig1.pdf"},
+        {"fig1.svg", "PNG picture (*.png)", "fig1.svg"},
+        {"fig1.jpg", "PNG picture (*.png)", "fig1.jpg"},
+        {"values", "Comma-separated values (*.csv)", "values.csv"},
+        {"fig1", "", "fig1"},
+        {"", "PNG picture (*.png)", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CDiagramExporter::WithSuffixOf(c.typed, c.filter).toStdString(), c.expected)
+            << c.typed << " with " << c.filter;
+}
+
 } // namespace
