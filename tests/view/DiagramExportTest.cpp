@@ -239,6 +239,25 @@ TEST_F(DiagramExportTest, RefusedFileNamesGiveAMessageAndLeaveNoFile) {
     EXPECT_EQ(remaining, std::vector<std::string>{"plain-file"});
 }
 
+TEST(DiagramExportEmptyTest, AnEmptyDiagramGivesAPictureOfJustTheBorder) {
+    ScopedWorkDir dir;
+    CSkemtorDoc doc;
+    CSkemtorApp app;
+    FakeUserInterface ui;
+    FakeDialogs dialogs;
+    CSkemtorView view{doc, app, ui, dialogs};
+    QString error;
+    ASSERT_TRUE(CDiagramExporter::Export(view, "empty.png", error)) << error.toStdString();
+    const QImage image("empty.png");
+    const int side =
+        static_cast<int>(2 * CDiagramExporter::kMargin * CDiagramExporter::kPngPixelsPerUnit);
+    ASSERT_EQ(image.size(), QSize(side, side));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white));
+    EXPECT_TRUE(CDiagramExporter::Export(view, "empty.pdf", error)) << error.toStdString();
+    EXPECT_EQ(readFileText("empty.pdf").rfind("%PDF", 0), 0u);
+}
+
 // The file dialog's chosen filter completes a name typed without an extension.
 TEST(DiagramExportFileNameTest, ANameWithoutExtensionTakesTheChosenFiltersOne) {
     struct Case {
