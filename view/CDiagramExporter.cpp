@@ -2,17 +2,38 @@
 
 #include "exchange/editing/DiagramPainter.h"
 #include "model/SafeFileWriter.h"
+#include "view/CDiagramExporterBounds.h"
 #include "view/CSkemtorView.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
+
+// Everything drawn, with the border all round.
+CRectL pictureBounds(CSkemtorView& view, int margin) {
+    CRectL bounds = CDiagramPainter::Bounds(view.Document(), view.App(), 0);
+    const CRectL drawn = CDiagramExporterBounds::Measure(view);
+    if (drawn != CRectL{}) {
+        bounds.m_xMin = std::min(bounds.m_xMin, drawn.m_xMin);
+        bounds.m_xMax = std::max(bounds.m_xMax, drawn.m_xMax);
+        bounds.m_yMax = std::max(bounds.m_yMax, drawn.m_yMax);
+        bounds.m_yMin = std::min(bounds.m_yMin, drawn.m_yMin);
+    }
+    return {bounds.m_xMin - margin, bounds.m_yMax + margin, bounds.m_xMax + margin,
+            bounds.m_yMin - margin};
+}
 
 // Paints the diagram so that the bounds' top-left corner lands on the device origin.
 void paint(CSkemtorView& view, QPainter& painter, const CRectL& bounds, double scale) {
@@ -22,6 +43,10 @@ void paint(CSkemtorView& view, QPainter& painter, const CRectL& bounds, double s
 
 } // namespace
 
+CRectL CDiagramExporter::PictureBounds(CSkemtorView& view) {
+    return pictureBounds(view, kMargin);
+}
+
 CDiagramExporter::Format CDiagramExporter::FormatOf(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == "png") return Format::Png;
@@ -30,13 +55,33 @@ CDiagramExporter::Format CDiagramExporter::FormatOf(const QString& fileName) {
     return Format::Unknown;
 }
 
+QString CDiagramExporter::WithSuffixOf(const QString& fileName, const QString& selectedFilter) {
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    const QRegularExpressionMatch pattern =
+        QRegularExpression(QStringLiteral("\\(\\*(\\.[A-Za-z0-9]+)")).match(selectedFilter);
+    return pattern.hasMatch() ? fileName + pattern.captured(1) : fileName;
+}
+
+void CDiagramExporter::AskAndExport(CSkemtorView& view) {
+    QString filter;
+    const QString name = WithSuffixOf(
+        QFileDialog::getSaveFileName(&view, QObject::tr("Export Diagram"),
+                                     QDir::current().filePath(QStringLiteral("diagram.png")),
+                                     QString::fromLatin1(kFileFilter), &filter),
+        filter);
+    if (name.isEmpty()) return;
+    QString error;
+    if (!Export(view, name, error))
+        QMessageBox::warning(&view, QObject::tr("Export Diagram"), error);
+}
+
 bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QString& error) {
     const Format format = FormatOf(fileName);
     if (format == Format::Unknown) {
         error = "Choose a file name ending in .png, .svg or .pdf.";
         return false;
     }
-    const CRectL bounds = CDiagramPainter::Bounds(view.Document(), view.App(), kMargin);
+    const CRectL bounds = PictureBounds(view);
     const int width = bounds.m_xMax - bounds.m_xMin;
     const int height = bounds.m_yMax - bounds.m_yMin;
 
@@ -66,7 +111,8 @@ bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QStri
         QPdfWriter pdf(&buffer);
         constexpr int kDpi = 600;
         pdf.setResolution(kDpi);
-        pdf.setPageSize(QPageSize(QSizeF(width / 100.0, height / 100.0), QPageSize::Inch));
+        pdf.setPageSize(QPageSize(QSizeF(width / 100.0, height / 100.0), QPageSize::Inch, QString(),
+                                  QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&pdf);
         paint(view, painter, bounds, kDpi / 100.0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Rect.h"
+
 #include <QString>
 
 class CSkemtorView;
@@ -11,11 +13,25 @@ class CDiagramExporter {
 public:
     enum class Format { Png, Svg, Pdf, Unknown };
 
+    static constexpr const char* kFileFilter =
+        "PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf)";
+
     static Format FormatOf(const QString& fileName);
+    // A name typed without an extension takes the one of the filter chosen in the file
+    // dialog ("PNG picture (*.png)"); any other name is kept as typed.
+    static QString WithSuffixOf(const QString& fileName, const QString& selectedFilter);
+
+    // File > Export Diagram...: asks for a file name (PNG, SVG or PDF) over `view` and
+    // exports; a failure is shown in a warning box naming what went wrong.
+    static void AskAndExport(CSkemtorView& view);
     // False, with `error` saying why, when the file cannot be written. The file is
     // written beside its final name and renamed, so a failure never leaves half a file.
     static bool Export(CSkemtorView& view, const QString& fileName, QString& error);
 
-    static constexpr int kMargin = 80; // room for the labels around the outermost elements
+    // The picture's rectangle in diagram units: everything drawn, texts included, with a
+    // white border of kMargin all round.
+    static CRectL PictureBounds(CSkemtorView& view);
+
+    static constexpr int kMargin = 20;
     static constexpr double kPngPixelsPerUnit = 2.0;
 };

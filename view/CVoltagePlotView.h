@@ -8,6 +8,8 @@
 #include <functional>
 
 class CSkemtorApp;
+class QAction;
+class QMenu;
 class QPainter;
 
 // The lower pane of the main window: the voltage profile after a power flow, the swing
@@ -28,10 +30,29 @@ public:
     // Paints the pane's picture on any painter, for a pane of `size` pixels.
     void Render(QPainter& painter, QSize size);
 
+    const CSkemtorApp& App() const { return m_app; }
+    const std::filesystem::path& WorkingDirectory() const { return m_directory; }
+
+    // The context menu: "Export Plot..." (PNG or SVG) and "Export Data..." (CSV), each
+    // asking for a file name; both are enabled only while the pane shows a plot.
+    QMenu* CreateContextMenu(QWidget* parent);
+    QAction* ExportPlotAction() const { return m_exportPlot; }
+    QAction* ExportDataAction() const { return m_exportData; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void AskAndExportPlot();
+    void AskAndExportData();
+    // The file name for a new export, beside the previous one.
+    QString SuggestedName(const QString& extension) const;
+
     const CSkemtorApp& m_app;
+    std::filesystem::path m_directory;
     CVoltagePlotDrawing m_drawing;
+    QAction* m_exportPlot;
+    QAction* m_exportData;
+    QString m_lastExportFolder;
 };

@@ -80,11 +80,9 @@ void CVoltagePlotDrawing::Draw(CDrawSurface& surface, const CSkemtorApp& app, in
 
 void CVoltagePlotDrawing::DrawVoltageProfile(CDrawSurface& surface, const CSkemtorApp& app, int W,
                                              int H) const {
-    const bool statusFirst = app.m_resultFileSwitch != CSkemtorApp::kSkipErrorCode;
-    const std::vector<Input::BusVoltage> rows =
-        Input::ReadBusVoltages(m_directory / tarvex::files::kBusResults, statusFirst);
+    const std::vector<Input::BusVoltage> rows = Input::PlottedBusVoltages(m_directory, app);
     const int N = std::max(app.m_powerFlowBusCount, 0);
-    const std::size_t used = std::min(static_cast<std::size_t>(N), rows.size());
+    const std::size_t used = rows.size();
 
     // The limits compare with the voltages in the single precision the file was read in,
     // so a bus at exactly a limit counts as within it.
@@ -141,36 +139,29 @@ void CVoltagePlotDrawing::DrawSwingCurves(CDrawSurface& surface, int W, int H) {
     }
 
     const std::filesystem::path file = m_directory / tarvex::files::kTransientPlot;
-    std::optional<Input::SwingCurves> curves = Input::ReadSwingCurves(file);
+    std::optional<Input::SwingCurves> curves = Input::PlottedSwingCurves(m_directory);
     if (!curves) return;
     if (curves->announced >= Input::kRecordLimit) {
         Report(kTooManyRecordsError, file);
         return;
     }
-    std::vector<Input::SwingRecord>& records = curves->records;
+    const std::vector<Input::SwingRecord>& records = curves->records;
     const int M = curves->KeptPairs();
     const int T = curves->announced;
 
+    // The angles of the other quantities are relative to the first, the reference, so
+    // with more than one quantity the lower family's extremes leave the first out.
     double maxA = 0.0, minA = 1.0e6, maxB = -1.0e6, minB = 1.0e6;
+    const int firstB = M > 1 ? 1 : 0;
     for (const auto& record : records)
         for (int i = 0; i < M; ++i) {
             const auto k = static_cast<std::size_t>(i);
             maxA = std::max(maxA, static_cast<double>(record.a[k]));
             minA = std::min(minA, static_cast<double>(record.a[k]));
+            if (i < firstB) continue;
             maxB = std::max(maxB, static_cast<double>(record.b[k]));
             minB = std::min(minB, static_cast<double>(record.b[k]));
         }
-    if (M > 1) {
-        // Angles of the other quantities relative to the first, which is the reference.
-        maxB = -1.0e6;
-        minB = 1.0e6;
-        for (auto& record : records)
-            for (std::size_t k = 1; k < static_cast<std::size_t>(M); ++k) {
-                record.b[k] -= record.b[0];
-                maxB = std::max(maxB, static_cast<double>(record.b[k]));
-                minB = std::min(minB, static_cast<double>(record.b[k]));
-            }
-    }
 
     surface.Text(W - 60, half + 5, TextAlign::Left, "t=");
     if (records.size() >= 2) {

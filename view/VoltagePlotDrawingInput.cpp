@@ -1,5 +1,8 @@
 #include "view/VoltagePlotDrawingInput.h"
 
+#include "engine/core/ExchangeFiles.h"
+#include "model/SkemtorApp.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +29,31 @@ bool readReal(std::FILE* file, float& value) {
 
 int CVoltagePlotDrawingInput::SwingCurves::KeptPairs() const {
     return std::clamp(quantities, 0, kMaxPairs);
+}
+
+void CVoltagePlotDrawingInput::SwingCurves::MakeAnglesRelative() {
+    const auto pairs = static_cast<std::size_t>(KeptPairs());
+    if (pairs < 2) return;
+    for (SwingRecord& record : records)
+        for (std::size_t k = 1; k < pairs; ++k) record.b[k] -= record.b[0];
+}
+
+std::vector<CVoltagePlotDrawingInput::BusVoltage>
+CVoltagePlotDrawingInput::PlottedBusVoltages(const std::filesystem::path& directory,
+                                             const CSkemtorApp& app) {
+    const bool statusFirst = app.m_resultFileSwitch != CSkemtorApp::kSkipErrorCode;
+    std::vector<BusVoltage> rows =
+        ReadBusVoltages(directory / tarvex::files::kBusResults, statusFirst);
+    const auto used = static_cast<std::size_t>(std::max(app.m_powerFlowBusCount, 0));
+    if (rows.size() > used) rows.resize(used);
+    return rows;
+}
+
+std::optional<CVoltagePlotDrawingInput::SwingCurves>
+CVoltagePlotDrawingInput::PlottedSwingCurves(const std::filesystem::path& directory) {
+    std::optional<SwingCurves> curves = ReadSwingCurves(directory / tarvex::files::kTransientPlot);
+    if (curves) curves->MakeAnglesRelative();
+    return curves;
 }
 
 std::vector<CVoltagePlotDrawingInput::BusVoltage>

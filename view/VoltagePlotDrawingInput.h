@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+class CSkemtorApp;
+
 // The two result files the plot pane reads, as it reads them: scanf conversions ("%f"
 // reads single precision), one row at a time, until a row cannot be read, so a file that
 // is missing or ends early gives the rows before the damage.
@@ -42,6 +44,9 @@ public:
         std::vector<SwingRecord> records;
         // The pairs kept per record: M, at most kMaxPairs.
         int KeptPairs() const;
+        // With more than one quantity, the angles of all but the first become relative to
+        // the first, the reference, whose own angles stay as they are.
+        void MakeAnglesRelative();
     };
 
     // The rows read, at most kMaxBusRows; none when the file cannot be opened.
@@ -50,4 +55,13 @@ public:
     // Nothing when the file cannot be opened or has no header. When the header
     // announces kRecordLimit records or more, no record is read.
     static std::optional<SwingCurves> ReadSwingCurves(const std::filesystem::path& file);
+
+    // What the plot pane shows, read from the result files in `directory`; the picture
+    // and any export of its values both take them from here.
+    // The bars of the voltage profile: the first rows of the bus results, as many as
+    // the last power flow had buses.
+    static std::vector<BusVoltage> PlottedBusVoltages(const std::filesystem::path& directory,
+                                                      const CSkemtorApp& app);
+    // The swing curves with their angles relative to the first quantity.
+    static std::optional<SwingCurves> PlottedSwingCurves(const std::filesystem::path& directory);
 };
