@@ -209,7 +209,7 @@ void CDesktopApp::ExportDiagram() {
     CUserInterface::SaveFileRequest request;
     request.defaultName = QFileInfo(DocumentTitle()).completeBaseName().toStdString() + ".png";
     request.defaultExtension = ".png";
-    request.filterLabel = "PNG Picture (*.png);;SVG Drawing (*.svg);;PDF Document (*.pdf)";
+    request.filterLabel = CDiagramExporter::kFileFilter;
     request.filterPattern = "*.png";
     const std::optional<std::string> chosen = m_ui.AskSaveFileName(request);
     if (!chosen) return;

@@ -62,19 +62,6 @@ QString CDiagramExporter::WithSuffixOf(const QString& fileName, const QString& s
     return pattern.hasMatch() ? fileName + pattern.captured(1) : fileName;
 }
 
-void CDiagramExporter::AskAndExport(CSkemtorView& view) {
-    QString filter;
-    const QString name = WithSuffixOf(
-        QFileDialog::getSaveFileName(&view, QObject::tr("Export Diagram"),
-                                     QDir::current().filePath(QStringLiteral("diagram.png")),
-                                     QString::fromLatin1(kFileFilter), &filter),
-        filter);
-    if (name.isEmpty()) return;
-    QString error;
-    if (!Export(view, name, error))
-        QMessageBox::warning(&view, QObject::tr("Export Diagram"), error);
-}
-
 bool CDiagramExporter::Export(CSkemtorView& view, const QString& fileName, QString& error) {
     const Format format = FormatOf(fileName);
     if (format == Format::Unknown) {

@@ -21,9 +21,6 @@ public:
     // dialog ("PNG picture (*.png)"); any other name is kept as typed.
     static QString WithSuffixOf(const QString& fileName, const QString& selectedFilter);
 
-    // File > Export Diagram...: asks for a file name (PNG, SVG or PDF) over `view` and
-    // exports; a failure is shown in a warning box naming what went wrong.
-    static void AskAndExport(CSkemtorView& view);
     // False, with `error` saying why, when the file cannot be written. The file is
     // written beside its final name and renamed, so a failure never leaves half a file.
     static bool Export(CSkemtorView& view, const QString& fileName, QString& error);
