@@ -13,6 +13,7 @@
 #include "dialogs/DialogShortCircuit.h"
 #include "dialogs/DialogVoltageMeasurement.h"
 #include "dialogs/DialogZground.h"
+#include "exchange/editing/DoubleClickCommand.h"
 #include "model/SkemtorApp.h"
 #include "model/SkemtorDoc.h"
 
@@ -43,17 +44,6 @@ void WarnOtherSlackBuses(QWidget* parent, const CBus& bus, const CSkemtorDoc& do
                                       QMessageBox::Warning);
 }
 
-// A bus's number or area may have changed: the branches ending at it take the areas of
-// their end buses again.
-void UpdateBranchAreas(const CBus& bus, const CSkemtorDoc& doc) {
-    for (const auto& line : doc.LineArray()) {
-        if (line->m_bus1 != bus.m_number && line->m_bus2 != bus.m_number) continue;
-        const CBus* first = doc.FindBus(line->m_bus1);
-        const CBus* second = doc.FindBus(line->m_bus2);
-        if (first && second) line->SetArea(first->m_area, second->m_area);
-    }
-}
-
 } // namespace
 
 bool EditBus(QWidget* parent, CBus& bus, CSkemtorApp& app, CSkemtorDoc& doc) {
@@ -65,7 +55,11 @@ bool EditBus(QWidget* parent, CBus& bus, CSkemtorApp& app, CSkemtorDoc& doc) {
     }
     CDialogBusEdit dialog(bus, parent);
     const bool ok = Edit(dialog, bus, doc);
-    UpdateBranchAreas(bus, doc);
+    // A bus's number or area may have changed: the branches ending at it take the areas
+    // of their end buses again.
+    for (const auto& line : doc.LineArray())
+        if (line->m_bus1 == bus.m_number || line->m_bus2 == bus.m_number)
+            CDoubleClickCommand::UpdateArea(doc, *line);
     bus.SetSelected(0);
     return ok;
 }
