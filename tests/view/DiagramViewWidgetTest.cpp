@@ -151,7 +151,9 @@ TEST_F(DiagramViewWidgetTest, TheDKeyDeletesTheSelectedElement) {
     // The click gave the canvas the keyboard.
     EXPECT_TRUE(canvas().hasFocus());
 
-    QTest::keyClick(&canvas(), 'D'); // the command is the lower-case letter only
+    // The command is the lower-case letter only.
+    QTest::keyClick(&canvas(), 'D');
+    QTest::keyClick(&canvas(), Qt::Key_Delete);
     EXPECT_EQ(doc.GetBusCount(), 2);
     QTest::keyClick(&canvas(), 'd');
     ASSERT_EQ(doc.GetBusCount(), 1);
