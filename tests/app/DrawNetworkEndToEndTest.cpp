@@ -13,6 +13,7 @@
 #include "view/CSkemtorView.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -36,6 +37,7 @@ using Id = CommandId;
 
 struct BusResult {
     double voltage = 0, angle = 0, genP = 0, genQ = 0;
+    std::string voltageText, angleText; // as the engine wrote them
 };
 struct BranchResult {
     int from = 0, to = 0;
@@ -55,7 +57,10 @@ std::map<int, BusResult> readBusResults() {
         std::istringstream row(line);
         int bus = 0;
         BusResult r;
-        if (row >> bus >> r.voltage >> r.angle >> r.genP >> r.genQ) rows[bus] = r;
+        if (!(row >> bus >> r.voltageText >> r.angleText >> r.genP >> r.genQ)) continue;
+        r.voltage = std::stod(r.voltageText);
+        r.angle = std::stod(r.angleText);
+        rows[bus] = r;
     }
     return rows;
 }
@@ -328,6 +333,13 @@ TEST_F(DrawNetworkEndToEndTest, ANetworkDrawnWithTheMouseSolvesAndShowsItsResult
     ASSERT_NE(intoLoad, nullptr);
     EXPECT_NEAR(intoLoad->p * 100.0, -80.0, 0.1);
     EXPECT_NEAR(intoLoad->q * 100.0, -30.0, 0.1);
+
+    // A click on the load bus puts its solved state into the analysis status bar, in the
+    // digits the engine wrote.
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, view().ToPixel({450, -395}));
+    frame().IdleUpdate();
+    EXPECT_EQ(frame().AnalysisText()->text().toStdString(),
+              "Voltage: " + buses.at(3).voltageText + "  Angle: " + buses.at(3).angleText);
 
     // The window paints with the results on it; the load bus bar is drawn in black.
     state().m_displayChoice = 0;
