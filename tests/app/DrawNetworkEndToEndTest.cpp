@@ -12,6 +12,7 @@
 #include "view/CDiagramCanvas.h"
 #include "view/CSkemtorView.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -350,6 +351,18 @@ TEST_F(DrawNetworkEndToEndTest, ANetworkDrawnWithTheMouseSolvesAndShowsItsResult
     const QPoint insideBar = view().ToPixel({465, -395});
     EXPECT_EQ(picture.pixelColor(insideBar), QColor(Qt::black));
     EXPECT_EQ(picture.pixelColor(view().ToPixel({300, -500})), QColor(Qt::white));
+}
+
+TEST_F(DrawNetworkEndToEndTest, TheSpaceBarWorksBeforeTheFirstClickOnTheDiagram) {
+    auto bus = std::make_unique<CBus>(300, -300, 1, 1);
+    doc().AddBus(std::move(bus));
+    clickToolButton(Id::ToolCapacitor);
+    QTest::mouseMove(&canvas(), view().ToPixel({260, -300}));
+    // Keys go where the window's focus is.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, ' ');
+    EXPECT_EQ(view().Editor().m_direction, 90);
 }
 
 } // namespace

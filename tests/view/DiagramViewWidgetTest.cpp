@@ -161,6 +161,18 @@ TEST_F(DiagramViewWidgetTest, TheDKeyDeletesTheSelectedElement) {
     EXPECT_EQ(ui.messages, 0);
 }
 
+TEST_F(DiagramViewWidgetTest, KeysReachTheEditorWhenThePaneIsGivenTheFocus) {
+    // The main window gives the focus to the pane, not to the canvas inside it, at start
+    // and on F6; keys must work before the first click on the canvas.
+    addBus(200, -200);
+    doc.GetBus(0)->SetSelected(1);
+    view->setFocus();
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, 'd');
+    EXPECT_EQ(doc.GetBusCount(), 0);
+}
+
 TEST_F(DiagramViewWidgetTest, TheSpaceBarTurnsTheSymbolAboutToBePlaced) {
     addBus(300, -300);
     app.m_mode = CSkemtorApp::Mode::TransientStability;
