@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -31,6 +32,7 @@
 
 namespace {
 
+using tarvex::test::FakeDesktopUserInterface;
 using tarvex::test::ProgramFixture;
 using tarvex::test::RecordingSurface;
 using tarvex::test::ScriptedDialogs;
@@ -363,6 +365,28 @@ TEST_F(DrawNetworkEndToEndTest, TheSpaceBarWorksBeforeTheFirstClickOnTheDiagram)
     ASSERT_NE(focus, nullptr);
     QTest::keyClick(focus, ' ');
     EXPECT_EQ(view().Editor().m_direction, 90);
+}
+
+TEST_F(DrawNetworkEndToEndTest, FileNewGivesBackTheStartingCanvas) {
+    const QSize start = canvas().size();
+    // Two buses near the right edge widen the canvas twice.
+    for (int x : {5950, 6200}) {
+        view().horizontalScrollBar()->setValue(view().horizontalScrollBar()->maximum());
+        clickToolButton(Id::ToolHorizontalBus);
+        clickAt({x, -150});
+    }
+    ASSERT_EQ(doc().GetBusCount(), 2);
+    ASSERT_EQ(state().m_canvasSize.width, 6500);
+    ASSERT_GT(canvas().width(), start.width());
+
+    ui.saveChoices.push_back(FakeDesktopUserInterface::SaveChoice::Discard);
+    ui.caseNames.push_back("NEXT LAB");
+    trigger(Id::FileNew);
+    ASSERT_EQ(doc().GetBusCount(), 0);
+    EXPECT_EQ(state().m_canvasSize.width, 6000);
+    // The scroll area shows no more than the canvas the editor grows from: a click the
+    // user can reach lands inside it.
+    EXPECT_EQ(canvas().size(), start);
 }
 
 } // namespace
