@@ -7,6 +7,7 @@
 #include "model/DocumentFile.h"
 #include "model/Settings.h"
 #include "view/CDiagramExporter.h"
+#include "view/CSkemtorView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,6 +90,9 @@ void CDesktopApp::FileNew() {
     m_state.m_resultState = CSkemtorApp::kNoResults;
     m_state.m_mode = Mode::NetworkEdit;
     m_state.m_canvasSize = CSkemtorApp::CanvasSize{};
+    // A canvas grown for the previous diagram would otherwise stay scrollable past the
+    // edge the editor now grows from.
+    if (CSkemtorView* view = m_frame->DiagramPane().view) view->CanvasResized();
     m_state.m_tool = Tool::Pointer;
     UpdateTitle();
     RedrawAllViews();

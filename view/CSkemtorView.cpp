@@ -14,6 +14,9 @@ CSkemtorView::CSkemtorView(CSkemtorDoc& doc, CSkemtorApp& app, CUserInterface& u
       m_editor(doc, app, ui, dialogs, *this) {
     setWidget(m_canvas);
     setWidgetResizable(false);
+    // The main window focuses the pane itself; the keys belong to the canvas, which is
+    // the one that turns them into editing commands.
+    setFocusProxy(m_canvas);
     setBackgroundRole(QPalette::Base);
     CanvasResized();
 }
