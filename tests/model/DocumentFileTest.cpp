@@ -341,6 +341,19 @@ TEST_F(DocumentFileTest, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
     EXPECT_EQ(std::distance(fs::directory_iterator("locked"), fs::directory_iterator{}), 1);
 }
 
+// The same failure at the last step, as any user (root included) can meet it: the
+// name is taken by a folder, so the finished temporary file cannot replace it.
+TEST_F(DocumentFileTest, SaveThatCannotReplaceTheTargetRemovesItsTemporary) {
+    fillEveryClass(m_doc);
+    fs::create_directories("network.tvx/inside");
+    const auto result = CDocumentFile::Save("network.tvx", m_doc, m_app);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("network.tvx"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory("network.tvx/inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator{}), 1)
+        << "no temporary file is left beside the target";
+}
+
 TEST_F(DocumentFileTest, SaveIntoMissingFolderFails) {
     const auto result = CDocumentFile::Save("no/such/folder/network.tvx", m_doc, m_app);
     EXPECT_FALSE(result.ok);
