@@ -4,7 +4,8 @@
 // The commands that read them run on a three-bus document with a meter of every kind:
 // the power flow with its results, the system losses and the state estimation meters
 // taken from the power flow. Whatever the files hold, the commands must end with the
-// results stored or a message shown, and the document must still save and load.
+// results stored or a message shown, no value that is not a finite number may reach
+// the document or the losses dialog, and the document must still save and load.
 #include "fuzz/ScriptedUserInterface.h"
 
 #include "engine/core/ExchangeFiles.h"
@@ -16,9 +17,11 @@
 #include "model/SkemtorDoc.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -54,6 +57,25 @@ void buildNetwork(CSkemtorDoc& doc, CSkemtorApp& app) {
     doc.AddVoltage(std::make_unique<CVoltage>(0, 0, 0, 2, 1.0, 0.01));
 }
 
+// Every value a result file can reach: the buses' own data and results, the branch
+// flows, the meters' measurements.
+bool allFinite(const CSkemtorDoc& doc) {
+    bool ok = true;
+    const auto check = [&ok](std::initializer_list<double> values) {
+        for (double v : values) ok = ok && std::isfinite(v);
+    };
+    for (const auto& bus : doc.BusArray())
+        check({bus->m_voltage, bus->m_angle, bus->m_genP, bus->m_genQ, bus->m_pfVoltage,
+               bus->m_pfAngle, bus->m_pfP, bus->m_pfQ});
+    for (const auto& line : doc.LineArray())
+        check({line->m_flowP1, line->m_flowQ1, line->m_flowP2, line->m_flowQ2});
+    for (const auto& meter : doc.CurrentArray()) check({meter->m_value});
+    for (const auto& meter : doc.PowerFlowArray()) check({meter->m_p, meter->m_q});
+    for (const auto& meter : doc.PowerInjectionArray()) check({meter->m_p, meter->m_q});
+    for (const auto& meter : doc.VoltageArray()) check({meter->m_value});
+    return ok;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -84,9 +106,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t shown = ui.messages.size() + ui.losses.size();
     commands.DisplaySystemLosses();
     if (ui.messages.size() + ui.losses.size() != shown + 1) std::abort();
+    for (const auto& losses : ui.losses)
+        if (!std::isfinite(losses.realPower) || !std::isfinite(losses.reactivePower) ||
+            !std::isfinite(losses.lineCharging) || !std::isfinite(losses.shunt))
+            std::abort();
 
     app.m_mode = CSkemtorApp::Mode::StateEstimation;
     commands.UsePowerFlowResults();
+    if (!allFinite(doc)) std::abort();
 
     CArchive out;
     doc.Serialize(out, app);
