@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the error catalogue as tvx.err in the current directory and
 // looks up the codes the engine and the editor report. Every lookup must end in one of
 // the catalogue's messages, with an entry's text cut to its length limit.
+#include "fuzz/ScratchDirectory.h"
+
 #include "model/ErrorCatalogue.h"
 
 #include <climits>
@@ -17,7 +19,13 @@ constexpr int kCodes[] = {0, 1, 2, 3, 4, 5, 6, 7, 80, 100, 101, 200, -1, INT_MAX
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (std::FILE* file = std::fopen(CErrorCatalogue::kFileName, "wb")) {
         std::fwrite(data, 1, size, file);

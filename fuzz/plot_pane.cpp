@@ -3,6 +3,8 @@
 // after a transient stability run) in the current directory, and the pane draws both
 // pictures at a few sizes. Whatever the files hold, the pictures must stay on the pane
 // and print no "nan" or "inf".
+#include "fuzz/ScratchDirectory.h"
+
 #include "fuzz/PaneSurface.h"
 
 #include "engine/core/ExchangeFiles.h"
@@ -29,7 +31,13 @@ constexpr PaneSize kSizes[] = {{400, 300}, {71, 31}, {54, 12}, {2000, 1500}};
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     writeFile(tarvex::files::kBusResults, data, size);
     writeFile(tarvex::files::kTransientPlot, data, size);
     CVoltagePlotDrawing drawing(".", [](int) {});

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the power flow engine as its settings file pfparam.dat, with
 // a small valid case as pfinput.dat, both in the current directory. Whatever the
 // settings say, the run must end with a status record in busotp.dat, never a crash.
+#include "fuzz/ScratchDirectory.h"
+
 #include "engine/core/ExchangeFiles.h"
 #include "engine/core/PowerFlow.h"
 
@@ -60,7 +62,13 @@ bool asksForLongRun(const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     if (asksForLongRun(data, size)) return 0;
     writeFile(tarvex::files::kCaseFile, kCase, std::strlen(kCase));
     writeFile(tarvex::files::kPowerFlowParameters, data, size);

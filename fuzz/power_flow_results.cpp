@@ -6,6 +6,8 @@
 // taken from the power flow. Whatever the files hold, the commands must end with the
 // results stored or a message shown, no value that is not a finite number may reach
 // the document or the losses dialog, and the document must still save and load.
+#include "fuzz/ScratchDirectory.h"
+
 #include "fuzz/ScriptedUserInterface.h"
 
 #include "engine/core/ExchangeFiles.h"
@@ -78,7 +80,13 @@ bool allFinite(const CSkemtorDoc& doc) {
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     std::array<std::optional<std::string_view>, 3> parts;
     for (auto& part : parts) {

@@ -2,6 +2,8 @@
 // file must load (a damaged one leaves the values it could not read at their defaults),
 // and the settings written back must read again to the very same file: the values read
 // are ones the program can keep.
+#include "fuzz/ScratchDirectory.h"
+
 #include "model/Settings.h"
 #include "model/SkemtorApp.h"
 
@@ -9,7 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     if (std::FILE* file = std::fopen(CSettings::kFileName, "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
