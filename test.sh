@@ -38,13 +38,15 @@ for target in build-fuzz/fuzz/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     work=$(mktemp -d)
+    log=$(mktemp)
     if [ -d "fuzz/corpus/${name#fuzz_}" ]; then cp -r "fuzz/corpus/${name#fuzz_}/." "$work/"; fi
     echo "-- $name"
-    # The readers work in the current directory, so each target runs in its own.
+    # The readers work in the current directory, so each target runs in its own; the log
+    # stays outside it so the fuzzer does not take it for an input.
     (cd "$work" && "$OLDPWD/$target" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
-        -close_fd_mask=3 . >fuzz.log 2>&1) || { tail -n 60 "$work/fuzz.log"; exit 1; }
-    grep -E 'Done [0-9]+ runs' "$work/fuzz.log" || true
-    rm -rf "$work"
+        -close_fd_mask=3 . >"$log" 2>&1) || { tail -n 60 "$log"; exit 1; }
+    grep -E 'Done [0-9]+ runs' "$log" || true
+    rm -rf "$work" "$log"
 done
 
 echo "== all tests passed"

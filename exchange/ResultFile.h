@@ -6,8 +6,9 @@
 
 // Reads an engine result file the way the editor reads all of them: scanf conversions
 // ("%f" reads single precision, widened to double), one row at a time, until a row
-// cannot be read. Some files carry the engine's status as their first item; the
-// result-file switch 4817 says they do not.
+// cannot be read; a row holding a value that is not a finite number ("nan", "inf" or
+// beyond single precision) cannot be read either. Some files carry the engine's status
+// as their first item; the result-file switch 4817 says they do not.
 class CResultFile {
 public:
     // busotp.dat rows: bus number, |V| (p.u.), angle (degrees), real and reactive

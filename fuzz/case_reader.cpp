@@ -2,6 +2,8 @@
 // the current directory and the whole power flow runs on it (reader, admittance build,
 // iterations, result files). Any input must end in a status code, never a crash or a
 // write outside a table.
+#include "fuzz/ScratchDirectory.h"
+
 #include "engine/core/ExchangeFiles.h"
 #include "engine/core/PowerFlow.h"
 
@@ -9,7 +11,13 @@
 #include <cstdint>
 #include <cstdio>
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    CScratchDirectory::KeepFindingsHere(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const CScratchDirectory::Visit scratch;
     if (std::FILE* file = std::fopen(tarvex::files::kCaseFile, "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);

@@ -55,6 +55,11 @@ bool parsePoint(std::string_view text, CPointL& point) {
     return parseInt(text.substr(0, comma), point.x) && parseInt(text.substr(comma + 1), point.y);
 }
 
+bool withinReach(CPointL point) {
+    const int far = CSourceRecord::kFarthestCoordinate;
+    return point.x >= -far && point.x <= far && point.y >= -far && point.y <= far;
+}
+
 } // namespace
 
 std::optional<CSourceRecord> CSourceRecord::Parse(std::string_view text, const std::string& file,
@@ -75,6 +80,7 @@ std::optional<CSourceRecord> CSourceRecord::Parse(std::string_view text, const s
             CPointL point;
             if (quoted[w] || !parsePoint(word, point))
                 record.Fail("'" + word + "' is not a point x,y");
+            record.CheckReach(point, "'" + word + "'");
             record.m_points.push_back(point);
             continue;
         }
@@ -98,6 +104,13 @@ std::optional<CSourceRecord> CSourceRecord::Parse(std::string_view text, const s
     }
     if (record.m_hasPointList && record.m_points.empty()) record.Fail("no points after ':'");
     return record;
+}
+
+void CSourceRecord::CheckReach(CPointL point, const std::string& what) const {
+    if (!withinReach(point))
+        Fail(what + " lies beyond any canvas (coordinates run from -" +
+             std::to_string(kFarthestCoordinate) + " to " + std::to_string(kFarthestCoordinate) +
+             ")");
 }
 
 void CSourceRecord::Fail(const std::string& message) const {
@@ -153,6 +166,7 @@ CPointL CSourceRecord::RequirePoint(const std::string& key) const {
     if (!text) Fail(m_keyword + " needs " + key + "=x,y");
     CPointL point;
     if (!parsePoint(*text, point)) Fail(key + "=" + *text + " is not a point x,y");
+    CheckReach(point, key + "=" + *text);
     return point;
 }
 

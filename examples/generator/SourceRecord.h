@@ -22,6 +22,11 @@
 // and line.
 class CSourceRecord {
 public:
+    // Points lie within this many units of the origin on either axis: a canvas grows a
+    // step at a time, so no drawing reaches further, and the editor's placement
+    // arithmetic on the points stays well inside the range of an int.
+    static constexpr int kFarthestCoordinate = 1'000'000;
+
     // The record on one line, or nothing for a blank or comment-only line.
     static std::optional<CSourceRecord> Parse(std::string_view text, const std::string& file,
                                               int line);
@@ -55,6 +60,7 @@ public:
 
 private:
     CSourceRecord(std::string file, int line) : m_file(std::move(file)), m_line(line) {}
+    void CheckReach(CPointL point, const std::string& what) const;
     const std::string* Find(const std::string& key) const;
 
     std::string m_file;

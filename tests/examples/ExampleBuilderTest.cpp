@@ -86,6 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecord{"line 1 2 r=0 rating=50 : 160,-200 160,-250 330,-250 330,-200", "needs x="},
         BadRecord{"line 1 2 r=0 x=0.1 rating=50", "needs ': ' and its points"},
         BadRecord{"line 1 2 r=0 x=0.1 rating=50 : 160,-200 160;-250", "'160;-250' is not a point"},
+        // Points far beyond any canvas, where placing the bar or testing a hit would
+        // overflow the coordinates.
+        BadRecord{"bus 3 at=2147483640,-200", "at=2147483640,-200 lies beyond any canvas"},
+        BadRecord{"bus 3 at=500,-2147483640 orientation=v length=210",
+                  "at=500,-2147483640 lies beyond any canvas"},
+        BadRecord{"line 1 2 r=0 x=0.1 rating=50 : 160,-200 -2147483640,-200 330,-200",
+                  "'-2147483640,-200' lies beyond any canvas"},
+        BadRecord{"capacitor 1 at=150,-1000010 b=0.1", "at=150,-1000010 lies beyond any canvas"},
         BadRecord{"capacitor 2 at=150,-190 b=0.1", "at=150,-190 lies on bus 1, not on bus 2"},
         BadRecord{"capacitor 1 at=150,-190 orientation=45 b=0.1", "orientation=45 is not one of"},
         BadRecord{"capacitor 1 at=150,-190 b=0.1 : 150,-190", "capacitor takes no point list"},

@@ -329,6 +329,60 @@ TEST_F(PowerFlowCommandsTest, LossesAndReportFiles) {
     EXPECT_EQ(readFileText("pfout.dat"), "REPORT\n");
 }
 
+// scanf reads "nan" and "inf" as numbers, and a value beyond single precision as an
+// infinity. Such a row must end the reading like any row that cannot be read: stored,
+// it would become the load bus's own voltage and angle (and so the next case file),
+// a meter's measurement, or a losses figure.
+TEST_F(PowerFlowCommandsTest, RowsHoldingNoFiniteNumberAreNotRead) {
+    doc.AddCurrent(std::make_unique<CCurrent>(0, 0, 2, 1, 0.25, 0.001));
+    doc.AddVoltage(std::make_unique<CVoltage>(0, 0, 0, 3, 1.01, 0.001));
+    for (const char* bad : {"nan", "inf", "-inf", "1e39", "-1e39"}) {
+        SCOPED_TRACE(bad);
+        const std::string value(bad);
+        ui.messages.clear();
+        ui.losses.clear();
+        app.m_mode = Mode::PowerFlow;
+        doc.GetBus(2)->m_voltage = 1.0;
+        doc.GetBus(2)->m_angle = 0.0;
+        busRows = " 0\n"
+                  "   1 1.0600   0.00  120.50   -8.25  1.2050 -0.0825\n"
+                  "   3 " +
+                  value +
+                  "  -6.75    0.00    0.00 -0.9000 -0.3000\n"
+                  "   2 1.0450  -2.50   40.00   35.10  0.2000  0.2210\n";
+        branchRows = "   1   2  0.8000  0.0500  0.8020  0\n"
+                     "   2   1 -0.7900 " +
+                     value +
+                     "  0.7950  0\n"
+                     "   2   3  0.4500  0.1200  0.4700  1\n";
+        commands().RunPowerFlow();
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(doc.GetBus(0)->m_pfValid, 1);
+        EXPECT_EQ(doc.GetBus(2)->m_pfValid, 0);
+        EXPECT_EQ(doc.GetBus(1)->m_pfValid, 0); // after the damaged row
+        EXPECT_EQ(doc.GetBus(2)->m_voltage, 1.0);
+        EXPECT_EQ(doc.GetBus(2)->m_angle, 0.0);
+        EXPECT_EQ(doc.GetLine(0)->m_flowValid1, 1);
+        EXPECT_EQ(doc.GetLine(0)->m_flowValid2, 0);
+        EXPECT_EQ(doc.GetLine(1)->m_flowValid1, 0); // after the damaged row
+
+        writeFileText("lossotp.dat", "   0.1234   " + value + "  -0.2500   0.0000\n");
+        commands().DisplaySystemLosses();
+        EXPECT_TRUE(ui.losses.empty());
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, CPowerFlowCommands::MissingFileMessage("lossotp.dat"));
+
+        ui.messages.clear();
+        app.m_mode = Mode::StateEstimation;
+        app.m_usePowerFlowResults = false;
+        ui.answers = {true};
+        commands().UsePowerFlowResults();
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(doc.GetCurrent(0)->m_value, 0.25);
+        EXPECT_EQ(doc.GetVoltage(0)->m_value, 1.01);
+    }
+}
+
 } // namespace
 
 namespace {
