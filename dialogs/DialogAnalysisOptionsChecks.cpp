@@ -20,6 +20,11 @@ const std::vector<Rule>& rules() {
          "divided by it."},
         {1083, [](const App& a) { return a.m_pfMaxIterations >= 1; },
          "Max. Iterations: the power flow needs at least one iteration."},
+        // The engine reports every iteration in its report file and never stops early on
+        // a case that does not converge, so a huge limit would freeze the program.
+        {1083, [](const App& a) { return a.m_pfMaxIterations <= 1000; },
+         "Max. Iterations: at most 1000; a power flow that has not converged by then will "
+         "not converge at all."},
         {1084, [](const App& a) { return a.m_pfMaxPMismatch > 0; },
          "Max. P. mismatch: the tolerance must be greater than zero, or the power flow can "
          "never converge."},

@@ -204,6 +204,8 @@ TEST_F(AnalysisOptionsTest, BadValuesAreRefusedWithTheirFieldAndNothingIsTaken) 
         {Mode::PowerFlow, 1, 1083, "1.5", "Tarvex", "Please enter an integer."},
         {Mode::PowerFlow, 0, 1082, "0", "Warning: Analysis Options", "MVA Base:"},
         {Mode::PowerFlow, 1, 1083, "-1", "Warning: Analysis Options", "Max. Iterations:"},
+        {Mode::PowerFlow, 1, 1083, "1000000000", "Warning: Analysis Options",
+         "Max. Iterations: at most 1000"},
         {Mode::PowerFlow, 1, 1084, "-0.001", "Warning: Analysis Options", "Max. P. mismatch:"},
         {Mode::PowerFlow, 1, 1085, "0", "Warning: Analysis Options", "Max. Q. mismatch:"},
         {Mode::PowerFlow, 2, 1101, "1.10", "Warning: Analysis Options",
