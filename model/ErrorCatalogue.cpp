@@ -8,7 +8,9 @@
 namespace fs = std::filesystem;
 
 namespace {
-bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool isSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 } // namespace
 
 std::optional<std::string> CErrorCatalogue::FindText(std::string_view catalogue, int code) {

@@ -61,8 +61,7 @@ public:
         if (AtEnd()) return std::nullopt;
         std::size_t start = m_pos;
         // from_chars takes a minus sign but not a plus sign.
-        if (m_text[start] == '+' && start + 1 < m_text.size() && m_text[start + 1] != '-')
-            ++start;
+        if (m_text[start] == '+' && start + 1 < m_text.size() && m_text[start + 1] != '-') ++start;
         T value{};
         const char* first = m_text.data() + start;
         const auto [end, error] = std::from_chars(first, m_text.data() + m_text.size(), value);

@@ -4,8 +4,12 @@
 
 // The dialog entries choose the generator's sheet by mode, so both generator requests
 // land on the same entry.
-void CQtElementDialogs::EditBus(CBus& bus) { ::EditBus(m_parent, bus, m_app, m_doc); }
-void CQtElementDialogs::EditLine(CLine& line) { ::EditLine(m_parent, line, m_app, m_doc); }
+void CQtElementDialogs::EditBus(CBus& bus) {
+    ::EditBus(m_parent, bus, m_app, m_doc);
+}
+void CQtElementDialogs::EditLine(CLine& line) {
+    ::EditLine(m_parent, line, m_app, m_doc);
+}
 void CQtElementDialogs::EditCapacitance(CCapacitance& capacitance) {
     ::EditCapacitance(m_parent, capacitance, m_app, m_doc);
 }
@@ -21,7 +25,9 @@ void CQtElementDialogs::EditPowerInjectionMeter(CPowerInjection& meter) {
 void CQtElementDialogs::EditVoltageMeter(CVoltage& meter) {
     ::EditVoltage(m_parent, meter, m_app, m_doc);
 }
-void CQtElementDialogs::EditShort(CShort& fault) { ::EditShort(m_parent, fault, m_app, m_doc); }
+void CQtElementDialogs::EditShort(CShort& fault) {
+    ::EditShort(m_parent, fault, m_app, m_doc);
+}
 void CQtElementDialogs::EditZground(CZground& impedance) {
     ::EditZground(m_parent, impedance, m_app, m_doc);
 }

@@ -94,12 +94,12 @@ struct PowerFlowTables {
     Table<double, kMaxBuses> RHSP{}, RHSQ{};   // right-hand sides / corrections, by row
     double HALFIT = 0.0;                       // half-iteration counter
     bool PCONV = false, QCONV = false;
-    bool QLIMDONE = false;                // the reactive-limit check has run
-    int NRISE = 0;                        // consecutive iterations with a growing P mismatch
-    double DPPREV = 0.0;                  // largest P mismatch of the previous iteration
-    bool SWITCHED = false;                // a bus changed type in this iteration
+    bool QLIMDONE = false;    // the reactive-limit check has run
+    int NRISE = 0;            // consecutive iterations with a growing P mismatch
+    double DPPREV = 0.0;      // largest P mismatch of the previous iteration
+    bool SWITCHED = false;    // a bus changed type in this iteration
     int NTOPQ = 0, NTOPV = 0; // moves to load bus and back to voltage control in this run
-    bool PCALCDONE = false;               // PCALC/QCALC hold values of some iteration
+    bool PCALCDONE = false;   // PCALC/QCALC hold values of some iteration
     bool BPFACT = false, BPPFACT = false; // B' and B'' factors are valid
 
     // System losses, MW and MVAR (LOSSOTP).

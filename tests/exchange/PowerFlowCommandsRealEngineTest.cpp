@@ -373,7 +373,6 @@ TEST_F(RealEngineCommandsTest, MeasurementUpdateAsksThenFillsTheMetersFromTheEng
     // The current meter holds |S| / |V| at bus 1 of line 1-2.
     const CLine& line12 = *doc.GetLine(0);
     EXPECT_NEAR(current12, std::hypot(line12.m_flowP1, line12.m_flowQ1) / 1.02, 2e-3);
-
 }
 
 // A run that fails leaves the branch file of the earlier run in place; no meter may take
