@@ -8,7 +8,7 @@ source scripts/ensure-packages.sh
 tarvex_ensure_packages
 
 export QT_QPA_PLATFORM=offscreen
-FUZZ_SECONDS=${TARVEX_FUZZ_SECONDS:-15}
+FUZZ_SECONDS=${TARVEX_FUZZ_SECONDS:-10}
 
 configure() { # dir, extra cmake args...
     local dir=$1
