@@ -1,5 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Subcommand.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -41,6 +44,12 @@ CommandLine::CommandLine(const std::vector<std::string>& args) {
     }
     if (args[0] == "case") {
         parseCase(args);
+        return;
+    }
+    if (FindAnalysisSubcommand(args[0]) != nullptr) {
+        m_action = Action::Analysis;
+        m_analysis = args[0];
+        m_analysisArgs.assign(args.begin() + 1, args.end());
         return;
     }
     refuse("unknown command '" + args[0] + "'");
@@ -112,7 +121,13 @@ void CommandLine::parseCase(const std::vector<std::string>& args) {
     if (m_case.document.empty()) refuse("case needs a document file (DOC.tvx)");
 }
 
-const char* CommandLine::programHelp() {
+std::string CommandLine::programHelp() {
+    std::string analyses;
+    for (const Subcommand& command : AnalysisSubcommands()) {
+        std::string name = command.name;
+        name.resize(std::max<std::size_t>(name.size() + 1, 13), ' ');
+        analyses += "  " + name + command.summary + "\n";
+    }
     return "Usage: tarvex-engine <command> [options]\n"
            "\n"
            "Runs a Tarvex analysis engine on the exchange files of a directory, as the\n"
@@ -121,7 +136,8 @@ const char* CommandLine::programHelp() {
            "\n"
            "Commands:\n"
            "  powerflow    fast decoupled power flow of pfinput.dat, or of a document\n"
-           "  case         write the power flow case file of a document\n"
+           "  case         write the power flow case file of a document\n" +
+           analyses +
            "\n"
            "Run 'tarvex-engine <command> --help' for the options of a command.\n";
 }

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DocumentPowerFlowCommand.h"
 #include "cli/PowerFlowCommand.h"
+#include "cli/Subcommand.h"
 
 #include <iostream>
 #include <string>
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
         return 0;
     case CommandLine::Action::Case:
         return CaseCommand(line.caseFile()).run(std::cout, std::cerr);
+    case CommandLine::Action::Analysis:
+        return FindAnalysisSubcommand(line.analysis())
+            ->run(line.analysisArgs(), std::cout, std::cerr);
     case CommandLine::Action::BadUsage:
         break;
     }

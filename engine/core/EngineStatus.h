@@ -3,6 +3,13 @@
 // The error flag of one analysis together with the status code it will report. Every
 // phase of an entry point (read, build, solve, report) raises it on failure; the entry
 // point tests it after each phase and skips the later ones.
+//
+// Status codes by analysis (their texts live in the catalogue tvx.err):
+//   1-9    power flow                  50-59  short circuit
+//   20-29  observability               60-69  transient stability
+//   30-39  WLS state estimation        70-79  optimal power flow
+//   40-49  LAV state estimation        80     transient plot file too long (editor)
+//   90-99  meter placement             100, 101, 200  editor checks before a run
 namespace tarvex::engine {
 
 class EngineStatus {
