@@ -56,12 +56,17 @@ bool CPowerFlowCommands::HasSlackBus() const {
     return false;
 }
 
-bool CPowerFlowCommands::WriteEngineInput() {
+bool CPowerFlowCommands::WriteInputAndRunEngine() {
     const char* failed = nullptr;
-    if (!CCaseFileWriter::WriteCaseFile(m_doc, m_app, files::kCaseFile))
-        failed = files::kCaseFile;
-    else if (!CCaseFileWriter::WritePowerFlowParameters(m_app, files::kPowerFlowParameters))
-        failed = files::kPowerFlowParameters;
+    {
+        CWaitCursor wait(m_ui);
+        if (!CCaseFileWriter::WriteCaseFile(m_doc, m_app, files::kCaseFile))
+            failed = files::kCaseFile;
+        else if (!CCaseFileWriter::WritePowerFlowParameters(m_app, files::kPowerFlowParameters))
+            failed = files::kPowerFlowParameters;
+        else
+            RunEngine();
+    }
     if (!failed) return true;
     m_ui.ShowMessage(kErrorTitle,
                      std::string("Cannot write ") + failed +
@@ -79,26 +84,30 @@ void CPowerFlowCommands::RunEngine() {
     m_runPowerFlow();
 }
 
+std::optional<int> CPowerFlowCommands::ReadRunStatus(CResultFile& buses, CResultFile& branches) {
+    const std::optional<int> code = buses.ReadErrorCode(m_app.m_resultFileSwitch);
+    if (!code) {
+        ReportMissing(buses.Name());
+        return std::nullopt;
+    }
+    if (*code == 0 && !branches.IsOpen()) {
+        ReportMissing(branches.Name());
+        return std::nullopt;
+    }
+    return code;
+}
+
 void CPowerFlowCommands::RunPowerFlow() {
     if (m_doc.GetBusCount() >= kMaxPowerFlowBuses) return ReportError(kTooManyBuses);
     if (!HasSlackBus()) return ReportError(kNoSlackBus);
-    CWaitCursor wait(m_ui);
-    if (!WriteEngineInput()) return;
-    RunEngine();
+    if (!WriteInputAndRunEngine()) return;
 
     // The status decides whether the rows follow; a file that is missing or holds no
     // status ends the command before the old results are cleared.
     CResultFile buses(files::kBusResults);
     CResultFile branches(files::kBranchResults);
-    const std::optional<int> code = buses.ReadErrorCode(m_app.m_resultFileSwitch);
-    if (!code) {
-        ReportMissing(files::kBusResults);
-        return;
-    }
-    if (*code == 0 && !branches.IsOpen()) {
-        ReportMissing(files::kBranchResults);
-        return;
-    }
+    const std::optional<int> code = ReadRunStatus(buses, branches);
+    if (!code) return;
     ClearAnalysisResults();
     if (*code != 0) return ReportError(*code);
     ReadBusResults(buses);
@@ -155,35 +164,32 @@ void CPowerFlowCommands::UsePowerFlowResults() {
     m_app.m_usePowerFlowResults = !m_app.m_usePowerFlowResults;
     if (!m_app.m_usePowerFlowResults) return;
     if (!HasSlackBus()) return ReportError(kNoSlackBus);
-    {
-        CWaitCursor wait(m_ui);
-        if (!WriteEngineInput()) return;
-        RunEngine();
-    }
-    CResultFile branches(files::kBranchResults);
-    CResultFile buses(files::kBusResults);
+    if (!WriteInputAndRunEngine()) return;
     // The status comes first: after a failed run the branch file is not this run's, so
     // no meter may take a value before the status says the run succeeded.
-    const std::optional<int> code = buses.ReadErrorCode(m_app.m_resultFileSwitch);
-    if (!code) {
-        ReportMissing(files::kBusResults);
-        return;
-    }
+    CResultFile branches(files::kBranchResults);
+    CResultFile buses(files::kBusResults);
+    const std::optional<int> code = ReadRunStatus(buses, branches);
+    if (!code) return;
     if (*code != 0) return ReportError(*code);
-    if (!branches.IsOpen()) {
-        ReportMissing(files::kBranchResults);
-        return;
-    }
     UpdateMeasurements(branches, buses);
 }
 
 void CPowerFlowCommands::UpdateMeasurements(CResultFile& branches, CResultFile& buses) {
     // Each meter searches its file from the start for the first row of its own branch
-    // direction or bus; a meter without a row keeps its values.
+    // direction or bus; a meter without a row keeps its values. The status at the head
+    // of busotp.dat has been read and found 0 before.
     auto findBranch = [&](int from, int to, CResultFile::BranchRow& row) {
         branches.Rewind();
         while (branches.ReadBranchRow(row))
             if (row.from == from && row.to == to) return true;
+        return false;
+    };
+    auto findBus = [&](int number, CResultFile::BusRow& row) {
+        buses.Rewind();
+        buses.ReadErrorCode(m_app.m_resultFileSwitch);
+        while (buses.ReadBusRow(row))
+            if (row.bus == number) return true;
         return false;
     };
     CResultFile::BranchRow branchRow;
@@ -192,35 +198,11 @@ void CPowerFlowCommands::UpdateMeasurements(CResultFile& branches, CResultFile& 
     for (const auto& meter : m_doc.PowerFlowArray())
         if (findBranch(meter->m_bus1, meter->m_bus2, branchRow))
             meter->SetValues(branchRow.p, branchRow.q);
-
-    // The status is read again for every bus meter; a failure stops the whole update.
-    bool failed = false;
-    auto findBus = [&](int number, CResultFile::BusRow& row) {
-        buses.Rewind();
-        const std::optional<int> code = buses.ReadErrorCode(m_app.m_resultFileSwitch);
-        if (!code) {
-            ReportMissing(files::kBusResults);
-            failed = true;
-            return false;
-        }
-        if (*code != 0) {
-            ReportError(*code);
-            failed = true;
-            return false;
-        }
-        while (buses.ReadBusRow(row))
-            if (row.bus == number) return true;
-        return false;
-    };
     CResultFile::BusRow busRow;
-    for (const auto& meter : m_doc.PowerInjectionArray()) {
+    for (const auto& meter : m_doc.PowerInjectionArray())
         if (findBus(meter->m_bus, busRow)) meter->SetValues(busRow.injectionP, busRow.injectionQ);
-        if (failed) return;
-    }
-    for (const auto& meter : m_doc.VoltageArray()) {
+    for (const auto& meter : m_doc.VoltageArray())
         if (findBus(meter->m_bus, busRow)) meter->SetValue(busRow.voltage);
-        if (failed) return;
-    }
     m_doc.SetModifiedFlag(true);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class CSkemtorDoc;
@@ -40,9 +41,16 @@ public:
 
 private:
     bool HasSlackBus() const;
-    bool WriteEngineInput();
+    // Writes the case and settings files and runs the engine under the wait cursor; a
+    // file that cannot be written is reported once the cursor is down, and the engine
+    // does not run. True when the engine ran.
+    bool WriteInputAndRunEngine();
     // Runs the engine after removing the result files of any earlier run.
     void RunEngine();
+    // The one sequence that reads a run's outcome: the status at the head of busotp.dat,
+    // and for a successful run that branchotp.dat is there too. A missing or unreadable
+    // file is reported and gives nothing; otherwise the engine's status (0 success).
+    std::optional<int> ReadRunStatus(class CResultFile& buses, class CResultFile& branches);
     bool ReportMissing(const std::string& fileName);
     void ReportError(int code);
     void ReadBusResults(class CResultFile& file);

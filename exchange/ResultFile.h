@@ -1,14 +1,15 @@
 #pragma once
 
-#include <cstdio>
+#include "model/NumericFieldReader.h"
+
 #include <optional>
 #include <string>
 
-// Reads an engine result file the way the editor reads all of them: scanf conversions
-// ("%f" reads single precision, widened to double), one row at a time, until a row
-// cannot be read; a row holding a value that is not a finite number ("nan", "inf" or
-// beyond single precision) cannot be read either. Some files carry the engine's status
-// as their first item; the result-file switch 4817 says they do not.
+// Reads an engine result file the way the editor reads all of them: the C scanner's
+// %d and %f conversions (CNumericFieldReader: "%f" reads single precision, widened to
+// double), one row at a time, until a row cannot be read; a row holding a value that is
+// not a finite number ("nan", "inf" or beyond single precision) cannot be read either. Some files
+// carry the engine's status as their first item; the result-file switch 4817 says they do not.
 class CResultFile {
 public:
     // busotp.dat rows: bus number, |V| (p.u.), angle (degrees), real and reactive
@@ -25,12 +26,12 @@ public:
         int overLimit = 0;
     };
 
+    // Reads the whole file; a file that cannot be opened reads as not open.
     explicit CResultFile(const std::string& name);
-    ~CResultFile();
     CResultFile(const CResultFile&) = delete;
     CResultFile& operator=(const CResultFile&) = delete;
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_open; }
     const std::string& Name() const { return m_name; }
     void Rewind();
 
@@ -43,6 +44,11 @@ public:
     bool ReadFour(double values[4]);
 
 private:
+    bool ReadInt(int& value);
+    bool ReadReals(double* values, int count);
+
     std::string m_name;
-    std::FILE* m_file = nullptr;
+    std::string m_text;
+    bool m_open = false;
+    CNumericFieldReader m_reader{m_text}; // over m_text, set again once it is read
 };

@@ -1,7 +1,8 @@
 #include "model/ErrorCatalogue.h"
 
+#include "model/NumericFieldReader.h"
+
 #include <cctype>
-#include <charconv>
 #include <fstream>
 #include <sstream>
 
@@ -19,17 +20,14 @@ std::optional<std::string> CErrorCatalogue::FindText(std::string_view catalogue,
     while (true) {
         while (pos < size && isSpace(catalogue[pos])) ++pos;
         if (pos >= size) return std::nullopt;
-        std::size_t start = pos;
-        if (catalogue[start] == '+') ++start;
-        int entry = 0;
-        const auto [end, error] =
-            std::from_chars(catalogue.data() + start, catalogue.data() + size, entry);
+        CNumericFieldReader reader(catalogue.substr(pos));
+        const std::optional<int> entry = reader.ReadInt();
         const std::size_t lineEnd = std::min(catalogue.find('\n', pos), size);
-        if (error != std::errc{}) { // not an entry: skip its line
+        if (!entry) { // not an entry: skip its line
             pos = lineEnd + 1;
             continue;
         }
-        pos = static_cast<std::size_t>(end - catalogue.data());
+        pos += reader.Position();
         // The code may stand alone on its line with the text on the next.
         while (pos < size && isSpace(catalogue[pos])) ++pos;
         const std::size_t textEnd = std::min(catalogue.find('\n', pos), size);
@@ -38,7 +36,7 @@ std::optional<std::string> CErrorCatalogue::FindText(std::string_view catalogue,
         if (textEnd < size) text += '\n';
         if (text.size() > kMaxTextLength) text.resize(kMaxTextLength);
         pos = textEnd + 1;
-        if (entry == code) return text;
+        if (*entry == code) return text;
     }
 }
 

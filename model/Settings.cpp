@@ -1,5 +1,6 @@
 #include "model/Settings.h"
 
+#include "model/NumericFieldReader.h"
 #include "model/SafeFileWriter.h"
 #include "model/SkemtorApp.h"
 
@@ -44,39 +45,6 @@ const Line kLines[] = {
     {&CSkemtorApp::m_resultFileSwitch, Written::Integer},
 };
 
-// Reads numbers the way the C scanner does (leading white space skipped, an optional
-// sign, the longest number that fits), independent of the locale.
-class NumberReader {
-public:
-    explicit NumberReader(std::string text) : m_text(std::move(text)) {}
-
-    bool AtEnd() {
-        while (m_pos < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_pos])))
-            ++m_pos;
-        return m_pos >= m_text.size();
-    }
-    bool ReachedEnd() const { return m_pos >= m_text.size(); }
-
-    template <class T> std::optional<T> Read() {
-        if (AtEnd()) return std::nullopt;
-        std::size_t start = m_pos;
-        // from_chars takes a minus sign but not a plus sign.
-        if (m_text[start] == '+' && start + 1 < m_text.size() && m_text[start + 1] != '-') ++start;
-        T value{};
-        const char* first = m_text.data() + start;
-        const auto [end, error] = std::from_chars(first, m_text.data() + m_text.size(), value);
-        if (error != std::errc{}) return std::nullopt;
-        if constexpr (std::is_floating_point_v<T>)
-            if (!std::isfinite(value)) return std::nullopt;
-        m_pos = static_cast<std::size_t>(end - m_text.data());
-        return value;
-    }
-
-private:
-    std::string m_text;
-    std::size_t m_pos = 0;
-};
-
 template <class T> void append(std::string& out, T value, std::chars_format format, int precision) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
@@ -91,18 +59,19 @@ std::optional<std::string> CSettings::LoadSettings(CSkemtorApp& app,
     if (!in) return kOpenError;
     std::ostringstream text;
     text << in.rdbuf();
-    NumberReader reader(text.str());
+    const std::string content = text.str();
+    CNumericFieldReader reader(content);
     for (const Line& line : kLines) {
         bool stored = false;
         if (auto* real = std::get_if<double CSkemtorApp::*>(&line.member)) {
             // Single precision, as the settings have always been kept; a value that runs
             // into the end of the file is not taken.
-            const std::optional<float> value = reader.Read<float>();
+            const std::optional<float> value = reader.ReadFloat();
             if (value && !reader.ReachedEnd()) {
                 app.*(*real) = static_cast<double>(*value);
                 stored = true;
             }
-        } else if (const std::optional<int> value = reader.Read<int>()) {
+        } else if (const std::optional<int> value = reader.ReadInt()) {
             app.*std::get<int CSkemtorApp::*>(line.member) = *value;
             stored = true;
         }

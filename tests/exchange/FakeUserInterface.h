@@ -15,6 +15,7 @@ public:
     struct Message {
         std::string title, text;
         Icon icon;
+        int waitDepth; // wait cursors up while it was shown
     };
 
     std::vector<Message> messages;
@@ -29,7 +30,7 @@ public:
     int waitCursors = 0;
 
     void ShowMessage(const std::string& title, const std::string& text, Icon icon) override {
-        messages.push_back({title, text, icon});
+        messages.push_back({title, text, icon, waitDepth});
     }
     bool AskYesNo(const std::string& title, const std::string&) override {
         questions.push_back(title);

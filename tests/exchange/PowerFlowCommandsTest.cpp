@@ -190,6 +190,30 @@ TEST_F(PowerFlowCommandsTest, EngineStatusIsShownFromTheCatalogueAndResultsStayC
     EXPECT_EQ(doc.GetLine(0)->m_flowValid1, 0);
 }
 
+// An error box under a wait cursor looks like a hung program: every failure of a run,
+// from both commands that run the engine, is shown once the cursor is down.
+TEST_F(PowerFlowCommandsTest, EveryFailureIsShownWithTheWaitCursorDown) {
+    const std::function<void()> failures[] = {
+        [this] { busRows = " 6\n"; },
+        [this] { engine = [] { std::filesystem::remove("busotp.dat"); }; },
+        [this] { engine = [] { writeFileText("busotp.dat", " 0\n"); }; }, // no branch file
+        [] {
+            std::filesystem::remove("pfinput.dat");
+            std::filesystem::create_directory("pfinput.dat"); // cannot be written
+        },
+    };
+    for (const auto& fail : failures) {
+        fail();
+        commands().RunPowerFlow();
+        ui.answers = {true};
+        commands().UsePowerFlowResults();
+        app.m_usePowerFlowResults = false;
+    }
+    ASSERT_EQ(ui.messages.size(), 8u);
+    for (const auto& message : ui.messages) EXPECT_EQ(message.waitDepth, 0) << message.text;
+    EXPECT_EQ(ui.waitDepth, 0);
+}
+
 TEST_F(PowerFlowCommandsTest, MissingResultFileLeavesTheElementsAsTheyWere) {
     commands().RunPowerFlow();
     engine = [] { std::filesystem::remove("busotp.dat"); };
