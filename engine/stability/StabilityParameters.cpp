@@ -65,15 +65,23 @@ void TSPARM(StabilityModule& m) {
         m.fail(kCapacity, r);
         return;
     }
-    for (int k = 1; k <= m.NPLOT; ++k) {
-        if (!file.next(card) || !card.readInt(5, 8, m.IPLOT[k])) {
+    // The Variables to Plot dialog offers lines too ("Line 1-2"), which the program
+    // cannot plot: a name without a bus number in columns 5-8 is passed over rather
+    // than ending the run.
+    const int listed = m.NPLOT;
+    m.NPLOT = 0;
+    for (int k = 1; k <= listed; ++k) {
+        if (!file.next(card)) {
             shortSettings(m, "PLOTTED BUS");
             return;
         }
-        if (m.IPLOT[k] < 1 || m.IPLOT[k] > m.NBUS) {
-            badSetting(m, "PLOTTED BUS NOT IN THE CASE", m.IPLOT[k]);
+        int bus = 0;
+        if (!card.readInt(5, 8, bus)) continue;
+        if (bus < 1 || bus > m.NBUS) {
+            badSetting(m, "PLOTTED BUS NOT IN THE CASE", bus);
             return;
         }
+        m.IPLOT[++m.NPLOT] = bus;
     }
     if (m.TMAX > 10.0) m.TMAX = kTimeCap;
     // A step that is not positive would never end the run; a fault bus outside the case
