@@ -31,6 +31,7 @@ inline constexpr const char* kAddedMeters = "addmeas.out";
 inline constexpr const char* kDynamicData = "dyinput.dat";
 inline constexpr const char* kTransientParameters = "TSparameter.dat";
 inline constexpr const char* kTransientPlot = "dyplot.dat";
+inline constexpr const char* kTransientStatus = "tsstatus.dat";
 inline constexpr const char* kGeneratorCosts = "opfinputgen.dat";
 inline constexpr const char* kOptimalPowerFlowReport = "opfoutput.dat";
 
