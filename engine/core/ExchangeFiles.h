@@ -26,6 +26,15 @@ inline constexpr const char* kMeterCostIndex = "costmeasidx.dat";
 inline constexpr const char* kMeterCostEdited = "costmeas1.dat";
 inline constexpr const char* kMeterCost = "costmeas.dat";
 inline constexpr const char* kAddedMeters = "addmeas.out";
+// The meter placement's status (first record, 0 on success, 90-99 otherwise), written
+// after addmeas.out; addmeas.out exists only after a successful run.
+inline constexpr const char* kPlacementStatus = "addmeas.sts";
+// The meter placement's work files, written as a record of each step.
+inline constexpr const char* kPlacementMatrix = "H.dat";
+inline constexpr const char* kCandidateCosts = "candcost.out";
+inline constexpr const char* kCandidateBranches = "candbranch.out";
+inline constexpr const char* kCandidatePairs = "candmeas.out";
+inline constexpr const char* kPlacementSolution = "solution.txt";
 
 // Transient stability and optimal power flow.
 inline constexpr const char* kDynamicData = "dyinput.dat";
